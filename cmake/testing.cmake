@@ -1,0 +1,19 @@
+# GoogleTest: the system package natively, built from Debian's sources for the Windows targets.
+if(WIN32)
+    set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+else()
+    find_package(GTest REQUIRED)
+endif()
+include(GoogleTest)
+
+# varorizo_test(NAME SOURCES... LIBS ...): one test program; every test case becomes one CTest test.
+function(varorizo_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main)
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+                         PROPERTIES RUN_SERIAL TRUE)
+endfunction()

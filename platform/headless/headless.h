@@ -1,0 +1,46 @@
+// Test controls of the headless backend: a simulated screen, pointer, keyboard and clock, and
+// the log of every message a window procedure saw.
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "platform/platform.h"
+
+struct LoggedMessage {
+    uint32_t message;
+    WParam wParam;
+    LParam lParam;
+    int32_t depth;  // 0: dispatched from the queue or sent from outside any procedure
+    bool sent;      // sent (called directly) rather than taken from the queue
+};
+
+enum class HeadlessButton { Left, Right };
+
+// Forgets every window, class, message, timer and capture; clears the screen to zero; the
+// cursor goes to (0, 0), visible, and the clock to 0.
+void HeadlessReset(int32_t screenWidth = 1024, int32_t screenHeight = 768);
+
+// Time passes: timers whose period has run out become due.
+void HeadlessAdvanceClock(uint32_t milliseconds);
+uint64_t HeadlessClock();
+
+// Hardware input, queued like the real thing: to the capture window, else to the window whose
+// client area holds the cursor, else nowhere. Coordinates are screen coordinates.
+void HeadlessPointerMoveTo(int32_t screenX, int32_t screenY);
+void HeadlessPointerButton(HeadlessButton button, bool down);
+void HeadlessKeyDown(uint32_t virtualKey);  // to the active window; TranslateMessage adds WM_CHAR
+
+// Called when the thread would wait or polls an empty queue, so a test can feed input as the
+// program asks for it. Without a hook, waiting jumps the clock to the next timer.
+void HeadlessSetIdleHook(std::function<void()> hook);
+
+uint32_t HeadlessScreenPixel(int32_t x, int32_t y);
+OsPoint HeadlessClientOrigin(WindowHandle window);  // screen position of client (0, 0)
+bool HeadlessUpdateRegionContains(WindowHandle window, int32_t x, int32_t y);
+bool HeadlessIsVisible(WindowHandle window);
+bool HeadlessWindowExists(WindowHandle window);
+int32_t HeadlessCursorShowCount();
+
+const std::vector<LoggedMessage>& HeadlessMessageLog();
+void HeadlessClearMessageLog();

@@ -1,0 +1,99 @@
+// The seam to the operating system: the small Win32 subset the system uses, as free functions
+// with Win32 meaning. One backend is linked in: win32 (shipped) or headless (tests).
+#pragma once
+#include <cstdint>
+
+#include "platform/win_constants.h"
+
+using WindowHandle = struct OsWindowTag*;
+using DeviceContext = struct OsDeviceContextTag*;
+using ModuleHandle = struct OsModuleTag*;
+using ProcessHandle = struct OsProcessTag*;
+using WParam = uintptr_t;
+using LParam = intptr_t;
+using LResult = intptr_t;
+using WindowProc = LResult (*)(WindowHandle, uint32_t message, WParam, LParam);
+
+struct OsPoint {
+    int32_t x;
+    int32_t y;
+};
+
+struct OsRect {
+    int32_t left;
+    int32_t top;
+    int32_t right;
+    int32_t bottom;
+};
+
+struct OsMessage {
+    WindowHandle window;
+    uint32_t message;
+    WParam wParam;
+    LParam lParam;
+};
+
+// Class registration: the cursor is always the standard arrow; there is no background brush.
+struct OsWindowClass {
+    uint32_t style;
+    WindowProc proc;
+    ModuleHandle instance;
+    int32_t iconResource;  // icon group resource id, 0 for none
+    const char* className;
+};
+
+// One BeginPaint/EndPaint bracket; the backend keeps its own record in `opaque`.
+struct OsPaint {
+    DeviceContext dc;
+    OsRect paintArea;
+    alignas(8) unsigned char opaque[96];
+};
+
+// Window class, window and metrics
+ModuleHandle OsGetModuleHandle();
+bool OsRegisterClass(const OsWindowClass& windowClass);
+WindowHandle OsCreateWindow(uint32_t exStyle, const char* className, const char* title,
+                            uint32_t style, int32_t x, int32_t y, int32_t width, int32_t height,
+                            ModuleHandle instance);
+bool OsDestroyWindow(WindowHandle window);
+bool OsAdjustWindowRect(OsRect* rect, uint32_t style, uint32_t exStyle);
+bool OsShowWindow(WindowHandle window, int32_t showCommand);
+bool OsGetWindowRect(WindowHandle window, OsRect* rect);
+bool OsGetClientRect(WindowHandle window, OsRect* rect);
+bool OsGetWindowInfoRect(WindowHandle window, OsRect* windowRect);
+bool OsSetWindowPos(WindowHandle window, int32_t x, int32_t y, int32_t width, int32_t height,
+                    uint32_t flags);
+
+// Device contexts and painting
+DeviceContext OsGetDC(WindowHandle window);
+int32_t OsReleaseDC(WindowHandle window, DeviceContext dc);
+int32_t OsGetDeviceCaps(DeviceContext dc, int32_t index);
+bool OsRedrawWindow(WindowHandle window, const OsRect* area, uint32_t flags);
+DeviceContext OsBeginPaint(WindowHandle window, OsPaint* paint);
+bool OsEndPaint(WindowHandle window, OsPaint* paint);
+// Copies `width` x `height` 32-bit pixels (blue, green, red, unused) to `dc` at (0, 0) through a
+// fresh memory context and bitmap that exist only for this call. Failures leave `dc` unchanged.
+void OsBlitPixels(DeviceContext dc, const uint32_t* pixels, int32_t width, int32_t height);
+
+// Timer and capture
+bool OsSetTimer(WindowHandle window, uintptr_t id, uint32_t milliseconds);
+bool OsKillTimer(WindowHandle window, uintptr_t id);
+WindowHandle OsSetCapture(WindowHandle window);
+bool OsReleaseCapture();
+WindowHandle OsGetCapture();
+
+// Message queue
+LResult OsDefWindowProc(WindowHandle window, uint32_t message, WParam wParam, LParam lParam);
+bool OsPeekMessage(OsMessage* message, WindowHandle filter, uint32_t removeFlags);
+int32_t OsGetMessage(OsMessage* message, WindowHandle filter);  // 0 on WM_QUIT, -1 on failure
+bool OsTranslateMessage(const OsMessage* message);
+LResult OsDispatchMessage(const OsMessage* message);
+bool OsWaitMessage();
+bool OsPostMessage(WindowHandle window, uint32_t message, WParam wParam, LParam lParam);
+LResult OsSendMessage(WindowHandle window, uint32_t message, WParam wParam, LParam lParam);
+void OsPostQuitMessage(int32_t exitCode);
+
+// Cursor
+bool OsGetCursorPos(OsPoint* point);
+bool OsSetCursorPos(int32_t x, int32_t y);
+int32_t OsShowCursor(bool show);

@@ -1,0 +1,210 @@
+// The shipped backend: a thin pass-through to USER32, GDI32 and KERNEL32.
+#include <windows.h>
+
+#include "platform/platform.h"
+
+#include <cstring>
+
+static_assert(sizeof(PAINTSTRUCT) <= sizeof(OsPaint::opaque));
+
+namespace {
+HWND Hwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
+WindowHandle Handle(HWND window) { return reinterpret_cast<WindowHandle>(window); }
+HDC Hdc(DeviceContext dc) { return reinterpret_cast<HDC>(dc); }
+
+// The portable window procedure has the C calling convention; USER32 calls this one.
+WindowProc registeredProc = nullptr;
+
+LRESULT CALLBACK WindowProcTrampoline(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return registeredProc(Handle(window), message, wParam, lParam);
+}
+
+void ToWin(const OsMessage& from, MSG* to) {
+    *to = MSG{};
+    to->hwnd = Hwnd(from.window);
+    to->message = from.message;
+    to->wParam = from.wParam;
+    to->lParam = from.lParam;
+}
+
+void FromWin(const MSG& from, OsMessage* to) {
+    to->window = Handle(from.hwnd);
+    to->message = from.message;
+    to->wParam = from.wParam;
+    to->lParam = from.lParam;
+}
+}  // namespace
+
+ModuleHandle OsGetModuleHandle() {
+    return reinterpret_cast<ModuleHandle>(GetModuleHandleA(nullptr));
+}
+
+bool OsRegisterClass(const OsWindowClass& windowClass) {
+    registeredProc = windowClass.proc;
+    auto instance = reinterpret_cast<HINSTANCE>(windowClass.instance);
+    WNDCLASSA wc{};
+    wc.style = windowClass.style;
+    wc.lpfnWndProc = WindowProcTrampoline;
+    wc.hInstance = instance;
+    if (windowClass.iconResource != 0) {
+        wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(windowClass.iconResource));
+    }
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.lpszClassName = windowClass.className;
+    return RegisterClassA(&wc) != 0;
+}
+
+WindowHandle OsCreateWindow(uint32_t exStyle, const char* className, const char* title,
+                            uint32_t style, int32_t x, int32_t y, int32_t width, int32_t height,
+                            ModuleHandle instance) {
+    return Handle(CreateWindowExA(exStyle, className, title, style, x, y, width, height, nullptr,
+                                  nullptr, reinterpret_cast<HINSTANCE>(instance), nullptr));
+}
+
+bool OsDestroyWindow(WindowHandle window) { return DestroyWindow(Hwnd(window)) != 0; }
+
+bool OsAdjustWindowRect(OsRect* rect, uint32_t style, uint32_t exStyle) {
+    RECT r{rect->left, rect->top, rect->right, rect->bottom};
+    if (!AdjustWindowRectEx(&r, style, FALSE, exStyle)) return false;
+    *rect = OsRect{r.left, r.top, r.right, r.bottom};
+    return true;
+}
+
+bool OsShowWindow(WindowHandle window, int32_t showCommand) {
+    return ShowWindow(Hwnd(window), showCommand) != 0;
+}
+
+bool OsGetWindowRect(WindowHandle window, OsRect* rect) {
+    RECT r{};
+    if (!GetWindowRect(Hwnd(window), &r)) return false;
+    *rect = OsRect{r.left, r.top, r.right, r.bottom};
+    return true;
+}
+
+bool OsGetClientRect(WindowHandle window, OsRect* rect) {
+    RECT r{};
+    if (!GetClientRect(Hwnd(window), &r)) return false;
+    *rect = OsRect{r.left, r.top, r.right, r.bottom};
+    return true;
+}
+
+bool OsGetWindowInfoRect(WindowHandle window, OsRect* windowRect) {
+    WINDOWINFO info{};
+    info.cbSize = sizeof(info);
+    if (!GetWindowInfo(Hwnd(window), &info)) return false;
+    const RECT& r = info.rcWindow;
+    *windowRect = OsRect{r.left, r.top, r.right, r.bottom};
+    return true;
+}
+
+bool OsSetWindowPos(WindowHandle window, int32_t x, int32_t y, int32_t width, int32_t height,
+                    uint32_t flags) {
+    return SetWindowPos(Hwnd(window), nullptr, x, y, width, height, flags) != 0;
+}
+
+DeviceContext OsGetDC(WindowHandle window) {
+    return reinterpret_cast<DeviceContext>(GetDC(Hwnd(window)));
+}
+
+int32_t OsReleaseDC(WindowHandle window, DeviceContext dc) {
+    return ReleaseDC(Hwnd(window), Hdc(dc));
+}
+
+int32_t OsGetDeviceCaps(DeviceContext dc, int32_t index) { return GetDeviceCaps(Hdc(dc), index); }
+
+bool OsRedrawWindow(WindowHandle window, const OsRect* area, uint32_t flags) {
+    RECT r{};
+    if (area != nullptr) r = RECT{area->left, area->top, area->right, area->bottom};
+    return RedrawWindow(Hwnd(window), area != nullptr ? &r : nullptr, nullptr, flags) != 0;
+}
+
+DeviceContext OsBeginPaint(WindowHandle window, OsPaint* paint) {
+    PAINTSTRUCT ps{};
+    HDC dc = BeginPaint(Hwnd(window), &ps);
+    std::memcpy(paint->opaque, &ps, sizeof(ps));
+    paint->dc = reinterpret_cast<DeviceContext>(dc);
+    const RECT& r = ps.rcPaint;
+    paint->paintArea = OsRect{r.left, r.top, r.right, r.bottom};
+    return paint->dc;
+}
+
+bool OsEndPaint(WindowHandle window, OsPaint* paint) {
+    PAINTSTRUCT ps{};
+    std::memcpy(&ps, paint->opaque, sizeof(ps));
+    return EndPaint(Hwnd(window), &ps) != 0;
+}
+
+void OsBlitPixels(DeviceContext dc, const uint32_t* pixels, int32_t width, int32_t height) {
+    HDC memory = CreateCompatibleDC(Hdc(dc));
+    HBITMAP bitmap = CreateBitmap(width, height, 1, 32, pixels);
+    HGDIOBJ kept = SelectObject(memory, bitmap);
+    BitBlt(Hdc(dc), 0, 0, width, height, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, kept);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+}
+
+bool OsSetTimer(WindowHandle window, uintptr_t id, uint32_t milliseconds) {
+    return SetTimer(Hwnd(window), id, milliseconds, nullptr) != 0;
+}
+
+bool OsKillTimer(WindowHandle window, uintptr_t id) { return KillTimer(Hwnd(window), id) != 0; }
+
+WindowHandle OsSetCapture(WindowHandle window) { return Handle(SetCapture(Hwnd(window))); }
+
+bool OsReleaseCapture() { return ReleaseCapture() != 0; }
+
+WindowHandle OsGetCapture() { return Handle(GetCapture()); }
+
+LResult OsDefWindowProc(WindowHandle window, uint32_t message, WParam wParam, LParam lParam) {
+    return DefWindowProcA(Hwnd(window), message, wParam, lParam);
+}
+
+bool OsPeekMessage(OsMessage* message, WindowHandle filter, uint32_t removeFlags) {
+    MSG msg{};
+    if (!PeekMessageA(&msg, Hwnd(filter), 0, 0, removeFlags)) return false;
+    FromWin(msg, message);
+    return true;
+}
+
+int32_t OsGetMessage(OsMessage* message, WindowHandle filter) {
+    MSG msg{};
+    BOOL result = GetMessageA(&msg, Hwnd(filter), 0, 0);
+    FromWin(msg, message);
+    return result;
+}
+
+bool OsTranslateMessage(const OsMessage* message) {
+    MSG msg;
+    ToWin(*message, &msg);
+    return TranslateMessage(&msg) != 0;
+}
+
+LResult OsDispatchMessage(const OsMessage* message) {
+    MSG msg;
+    ToWin(*message, &msg);
+    return DispatchMessageA(&msg);
+}
+
+bool OsWaitMessage() { return WaitMessage() != 0; }
+
+bool OsPostMessage(WindowHandle window, uint32_t message, WParam wParam, LParam lParam) {
+    return PostMessageA(Hwnd(window), message, wParam, lParam) != 0;
+}
+
+LResult OsSendMessage(WindowHandle window, uint32_t message, WParam wParam, LParam lParam) {
+    return SendMessageA(Hwnd(window), message, wParam, lParam);
+}
+
+void OsPostQuitMessage(int32_t exitCode) { PostQuitMessage(exitCode); }
+
+bool OsGetCursorPos(OsPoint* point) {
+    POINT p{};
+    if (!GetCursorPos(&p)) return false;
+    *point = OsPoint{p.x, p.y};
+    return true;
+}
+
+bool OsSetCursorPos(int32_t x, int32_t y) { return SetCursorPos(x, y) != 0; }
+
+int32_t OsShowCursor(bool show) { return ShowCursor(show ? TRUE : FALSE); }
