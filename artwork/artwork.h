@@ -4,3 +4,23 @@
 
 // 800 x 600 pixels in the frame buffer's format: blue, green, red, fourth byte 0.
 extern const uint32_t artBackground[800 * 600];
+
+// Where the background shows the four language buttons at rest (German, English, French,
+// Italian): 156 x 93 pixels each at x 628 and these top edges.
+constexpr int32_t kArtButtonLeft = 628;
+constexpr int32_t kArtButtonWidth = 156;
+constexpr int32_t kArtButtonHeight = 93;
+constexpr int32_t kArtButtonTop[4] = {83, 195, 307, 419};
+constexpr int32_t kArtButtonBytes = kArtButtonWidth * kArtButtonHeight * 3;
+
+// Button pictures: 156 x 93 pixels of red, green, blue bytes, rows top to bottom, then 4 zero
+// bytes that nothing reads. Rest: the background under the button but for a faint one-pixel
+// edge. Lit: the language's flag with its name, in full colour.
+extern const uint8_t artButtonGermanRest[kArtButtonBytes + 4];
+extern const uint8_t artButtonGermanLit[kArtButtonBytes + 4];
+extern const uint8_t artButtonEnglishRest[kArtButtonBytes + 4];
+extern const uint8_t artButtonEnglishLit[kArtButtonBytes + 4];
+extern const uint8_t artButtonFrenchRest[kArtButtonBytes + 4];
+extern const uint8_t artButtonFrenchLit[kArtButtonBytes + 4];
+extern const uint8_t artButtonItalianRest[kArtButtonBytes + 4];
+extern const uint8_t artButtonItalianLit[kArtButtonBytes + 4];
