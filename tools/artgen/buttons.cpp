@@ -10,10 +10,7 @@
 const LanguageButton kLanguageButtons[4] = {
     {"German", "Deutsch", true},
     {"English", "English", true},
-    {"French",
-     "Fran\xc3\xa7"
-     "ais",
-     false},
+    {"French", "Français", false},
     {"Italian", "Italiano", false},
 };
 
@@ -24,6 +21,7 @@ using Tone = Colour (*)(Colour);
 Colour FullColour(Colour c) {
     return c;
 }
+// The rest look: mostly grey and a little lighter, before it is mixed into the scene.
 Colour Washed(Colour c) {
     return Mix(Mix(c, Grey(c), 0.55f), Hex(0xffffff), 0.25f);
 }

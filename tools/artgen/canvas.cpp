@@ -38,15 +38,6 @@ Canvas Crop(const Canvas& canvas, int left, int top, int width, int height) {
     return part;
 }
 
-void Paste(Canvas& target, const Canvas& source, int left, int top) {
-    for (int y = 0; y < source.height; ++y) {
-        for (int x = 0; x < source.width; ++x) {
-            target.pixels[(top + y) * target.width + left + x] =
-                source.pixels[y * source.width + x];
-        }
-    }
-}
-
 namespace {
 
 Box ClipBox(const Canvas& canvas, Box box) {
@@ -171,10 +162,6 @@ Shape Union(Shape a, Shape b) {
 
 Shape Intersect(Shape a, Shape b) {
     return [=](float x, float y) { return std::max(a(x, y), b(x, y)); };
-}
-
-Shape Subtract(Shape a, Shape b) {
-    return [=](float x, float y) { return std::max(a(x, y), -b(x, y)); };
 }
 
 Shape Outline(Shape a, float width) {

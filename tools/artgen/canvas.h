@@ -31,7 +31,6 @@ float Clamp01(float v);
 
 Canvas MakeCanvas(int width, int height, Colour fill);
 Canvas Crop(const Canvas& canvas, int left, int top, int width, int height);
-void Paste(Canvas& target, const Canvas& source, int left, int top);
 
 // Covers the shape (inside the box) with paint at the given opacity.
 void Fill(Canvas& canvas, Box box, const Shape& shape, const Paint& paint, float opacity = 1.0f);
@@ -52,7 +51,6 @@ Shape Polygon(std::vector<float> xy);
 Shape Curve(std::function<float(float)> f, bool below);
 Shape Union(Shape a, Shape b);
 Shape Intersect(Shape a, Shape b);
-Shape Subtract(Shape a, Shape b);
 Shape Outline(Shape a, float width);
 Shape Offset(Shape a, float dx, float dy);
 

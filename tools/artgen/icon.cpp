@@ -14,20 +14,24 @@ namespace {
 using Rgb = std::array<int, 3>;
 
 // The picture: a rounded tile of sky with a sun above two green hills and a red-roofed house.
-void DrawIcon(int size, Canvas& colour, Canvas& alpha) {
+// With only 16 colours the gradients and the glow would band, so those images are flat.
+void DrawIcon(int size, bool flat, Canvas& colour, Canvas& alpha) {
     float k = static_cast<float>(size) / 64;
     Box box = FullBox(colour);
     float inset = size <= 16 ? 0.5f : 1.5f * k;
     Shape tile = RoundedBox(inset, inset, static_cast<float>(size) - inset,
                             static_cast<float>(size) - inset, 12 * k);
     Fill(alpha, box, tile, Hex(0xffffff));
-    Fill(colour, box, tile, Vertical(0, Hex(0x2f8be0), 44 * k, Hex(0xa9defc)));
     float sunX = 44 * k, sunY = 19 * k, sunR = 10 * k;
-    if (size >= 32) {
-        Shadow(colour, box, Circle(sunX, sunY, sunR), Hex(0xfff4b0), 0.6f, 9 * k);
+    if (flat) {
+        Fill(colour, box, tile, Hex(0x5aaef0));
+        Fill(colour, box, Circle(sunX, sunY, sunR), Hex(0xffcf3a));
+    } else {
+        Fill(colour, box, tile, Vertical(0, Hex(0x2f8be0), 44 * k, Hex(0xa9defc)));
+        if (size >= 32) Shadow(colour, box, Circle(sunX, sunY, sunR), Hex(0xfff4b0), 0.6f, 9 * k);
+        Fill(colour, box, Circle(sunX, sunY, sunR),
+             Radial(sunX - 3 * k, sunY - 3 * k, sunR * 1.4f, Hex(0xfff48a), Hex(0xffb52a)));
     }
-    Fill(colour, box, Circle(sunX, sunY, sunR),
-         Radial(sunX - 3 * k, sunY - 3 * k, sunR * 1.4f, Hex(0xfff48a), Hex(0xffb52a)));
     Fill(colour, box,
          Curve([k](float x) { return 40 * k + 5 * k * std::sin(x / (9 * k) + 1); }, true),
          Hex(0x7cc94f));
@@ -107,7 +111,7 @@ uint8_t ToByte(float v) {
 IconImage MakeImage(int size, int bits) {
     Canvas colour = MakeCanvas(size, size, Hex(0x1d4f8f));
     Canvas alpha = MakeCanvas(size, size, Hex(0));
-    DrawIcon(size, colour, alpha);
+    DrawIcon(size, bits == 4, colour, alpha);
     IconImage image{size, bits, {}};
     std::vector<Rgb> opaque;
     for (int i = 0; i < size * size; ++i) {

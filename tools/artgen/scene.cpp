@@ -32,9 +32,8 @@ Shape Band(float (*centre)(float), float halfWidth) {
 }
 
 void DrawSky(Canvas& canvas) {
-    Fill(
-        canvas, FullBox(canvas), [](float, float) { return -1.0f; },
-        Vertical(0, Hex(0x3b95e6), 390, Hex(0xc4ecff)));
+    Shape everywhere = [](float, float) { return -1.0f; };
+    Fill(canvas, FullBox(canvas), everywhere, Vertical(0, Hex(0x3b95e6), 390, Hex(0xc4ecff)));
 }
 
 void DrawSun(Canvas& canvas, float cx, float cy, float r) {
