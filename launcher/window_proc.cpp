@@ -71,25 +71,26 @@ LResult MainWindowProc(WindowHandle window, uint32_t message, WParam wParam, LPa
             break;
         // A press captures the pointer, so the release and the moves between reach the window
         // even outside it; a release lets go unless its own key-state flags show the button down.
+        // The capture calls come first: they send WM_CAPTURECHANGED, which resets the input.
         case WM_LBUTTONDOWN:
+            OsSetCapture(window);
             inputCode = InputLeftDown;
             StorePosition(lParam);
-            OsSetCapture(window);
             break;
         case WM_LBUTTONUP:
+            if ((wParam & MK_LBUTTON) == 0) OsReleaseCapture();
             inputCode = InputLeftUp;
             StorePosition(lParam);
-            if ((wParam & MK_LBUTTON) == 0) OsReleaseCapture();
             break;
         case WM_RBUTTONDOWN:
+            OsSetCapture(window);
             inputCode = InputRightDown;
             StorePosition(lParam);
-            OsSetCapture(window);
             break;
         case WM_RBUTTONUP:
+            if ((wParam & MK_RBUTTON) == 0) OsReleaseCapture();
             inputCode = InputRightUp;
             StorePosition(lParam);
-            if ((wParam & MK_RBUTTON) == 0) OsReleaseCapture();
             break;
         default:
             break;

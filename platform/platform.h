@@ -24,6 +24,7 @@ struct OsRect {
     int32_t top;
     int32_t right;
     int32_t bottom;
+    friend bool operator==(const OsRect&, const OsRect&) = default;
 };
 
 struct OsMessage {

@@ -32,7 +32,8 @@ void HeadlessPointerButton(HeadlessButton button, bool down);
 void HeadlessKeyDown(uint32_t virtualKey);  // to the active window; TranslateMessage adds WM_CHAR
 
 // Called when the thread would wait or polls an empty queue, so a test can feed input as the
-// program asks for it. Without a hook, waiting jumps the clock to the next timer.
+// program asks for it. A wait that still finds nothing jumps the clock to the next timer (and
+// fails without timers); a program that polls an empty queue forever is stopped.
 void HeadlessSetIdleHook(std::function<void()> hook);
 
 uint32_t HeadlessScreenPixel(int32_t x, int32_t y);

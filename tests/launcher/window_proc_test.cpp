@@ -1,0 +1,163 @@
+// What the window procedure records for each message, the timer, capture and close handling.
+#include "launcher/input_state.h"
+#include "launcher/window_proc.h"
+#include "platform/pump.h"
+#include "tests/support/headless_window.h"
+
+namespace {
+
+class WindowProcTest : public HeadlessWindowTest {
+protected:
+    void SetUp() override {
+        HeadlessWindowTest::SetUp();
+        OsShowWindow(mainWindow, SW_SHOWNORMAL);
+        PumpPending();
+        HeadlessClearMessageLog();
+    }
+    void Post(uint32_t message, WParam wParam, LParam lParam) {
+        OsPostMessage(mainWindow, message, wParam, lParam);
+        ASSERT_EQ(PumpOneMessage(PumpWait::Poll), PumpResult::Dispatched);
+    }
+    void PointerTo(int32_t x, int32_t y) {
+        OsPoint p = ScreenOf(x, y);
+        HeadlessPointerMoveTo(p.x, p.y);
+        ASSERT_EQ(PumpOneMessage(PumpWait::Poll), PumpResult::Dispatched);
+    }
+    void Button(HeadlessButton button, bool down) {
+        HeadlessPointerButton(button, down);
+        ASSERT_EQ(PumpOneMessage(PumpWait::Poll), PumpResult::Dispatched);
+    }
+};
+
+TEST_F(WindowProcTest, AKeyPressRecordsTheKeyAndTheHalvesOfItsParameter) {
+    HeadlessKeyDown(VK_LEFT);
+    ASSERT_EQ(PumpOneMessage(PumpWait::Poll), PumpResult::Dispatched);
+    EXPECT_EQ(inputCode, InputKey);
+    EXPECT_EQ(inputKey, VK_LEFT);
+    EXPECT_EQ(inputX, 1);     // repeat count
+    EXPECT_EQ(inputY, 0x1C);  // scan code and flags
+}
+
+TEST_F(WindowProcTest, ACharacterFollowsItsKeyThroughTranslation) {
+    HeadlessKeyDown('7');
+    ASSERT_EQ(PumpOneMessage(PumpWait::Poll), PumpResult::Dispatched);
+    ASSERT_EQ(PumpOneMessage(PumpWait::Poll), PumpResult::Dispatched);
+    EXPECT_EQ(inputCode, InputChar);
+    EXPECT_EQ(inputKey, '7');
+}
+
+TEST_F(WindowProcTest, PointerMessagesRecordTheirCodeAndSignedPosition) {
+    PointerTo(12, 34);
+    EXPECT_EQ(inputCode, InputMove);
+    EXPECT_EQ(inputX, 12);
+    EXPECT_EQ(inputY, 34);
+    EXPECT_EQ(inputKey, -1);
+    Button(HeadlessButton::Left, true);
+    EXPECT_EQ(inputCode, InputLeftDown);
+    PointerTo(-5, 700);  // outside the client area, reaches the window through the capture
+    EXPECT_EQ(inputCode, InputMove);
+    EXPECT_EQ(inputX, -5);
+    EXPECT_EQ(inputY, 700);
+    Button(HeadlessButton::Left, false);
+    EXPECT_EQ(inputCode, InputLeftUp);
+    EXPECT_EQ(OsGetCapture(), nullptr);
+}
+
+TEST_F(WindowProcTest, ATimerTickLeavesThePositionAlone) {
+    PointerTo(40, 41);
+    HeadlessAdvanceClock(kAnimationTimerPeriodMs);
+    ASSERT_EQ(PumpOneMessage(PumpWait::Poll), PumpResult::Dispatched);
+    EXPECT_EQ(inputCode, InputTimer);
+    EXPECT_EQ(inputKey, -1);
+    EXPECT_EQ(inputX, 40);
+    EXPECT_EQ(inputY, 41);
+}
+
+TEST_F(WindowProcTest, TheAnimationTimerHasId1AndTicksEvery25Milliseconds) {
+    OsMessage message{};
+    HeadlessAdvanceClock(24);
+    EXPECT_FALSE(OsPeekMessage(&message, nullptr, PM_NOREMOVE));
+    HeadlessAdvanceClock(1);
+    ASSERT_TRUE(OsPeekMessage(&message, nullptr, PM_REMOVE));
+    EXPECT_EQ(message.message, static_cast<uint32_t>(WM_TIMER));
+    EXPECT_EQ(message.wParam, kAnimationTimerId);
+    HeadlessAdvanceClock(24);
+    EXPECT_FALSE(OsPeekMessage(&message, nullptr, PM_NOREMOVE));
+    HeadlessAdvanceClock(1);
+    EXPECT_TRUE(OsPeekMessage(&message, nullptr, PM_NOREMOVE));
+}
+
+TEST_F(WindowProcTest, ARightReleaseSurvivesTheContextMenuRequestSentInside) {
+    PointerTo(200, 100);
+    Button(HeadlessButton::Right, true);
+    EXPECT_EQ(inputCode, InputRightDown);
+    EXPECT_EQ(OsGetCapture(), mainWindow);
+    HeadlessClearMessageLog();
+    Button(HeadlessButton::Right, false);
+    EXPECT_EQ(inputCode, InputRightUp);
+    EXPECT_EQ(inputX, 200);
+    EXPECT_EQ(inputY, 100);
+    EXPECT_EQ(OsGetCapture(), nullptr);
+    bool nestedMenu = false;
+    for (const LoggedMessage& m : HeadlessMessageLog()) {
+        nestedMenu |= m.message == WM_CONTEXTMENU && m.depth == 1;
+    }
+    EXPECT_TRUE(nestedMenu);
+}
+
+TEST_F(WindowProcTest, AReleaseKeepsTheCaptureOnlyWhileItsOwnButtonIsReportedDown) {
+    PointerTo(10, 10);
+    Button(HeadlessButton::Left, true);
+    Post(WM_LBUTTONUP, MK_LBUTTON, 0);
+    EXPECT_EQ(OsGetCapture(), mainWindow);
+    Post(WM_LBUTTONUP, MK_RBUTTON, 0);  // the right button still down does not keep it
+    EXPECT_EQ(OsGetCapture(), nullptr);
+    Button(HeadlessButton::Right, true);
+    Post(WM_RBUTTONUP, MK_RBUTTON, 0);
+    EXPECT_EQ(OsGetCapture(), mainWindow);
+}
+
+TEST_F(WindowProcTest, ACloseRequestIsRecordedAndTheWindowStays) {
+    PointerTo(5, 6);
+    Post(WM_CLOSE, 0, 0);
+    EXPECT_EQ(inputCode, InputClose);
+    EXPECT_EQ(inputX, 0);
+    EXPECT_EQ(inputY, 0);
+    EXPECT_TRUE(HeadlessWindowExists(mainWindow));
+    EXPECT_TRUE(HeadlessIsVisible(mainWindow));
+}
+
+TEST_F(WindowProcTest, OtherMessagesResetTheCodeAndKeyButNotThePosition) {
+    PointerTo(9, 8);
+    Post(WM_LBUTTONDBLCLK, 0, 0x00050005);
+    EXPECT_EQ(inputCode, InputNone);
+    EXPECT_EQ(inputKey, -1);
+    EXPECT_EQ(inputX, 9);
+    Post(WM_USER + 7, 0, 0);
+    EXPECT_EQ(inputCode, InputNone);
+    InvalidateArea(0, 10, 0, 10);
+    ASSERT_EQ(PumpOneMessage(PumpWait::Poll), PumpResult::Dispatched);  // the paint
+    EXPECT_EQ(inputCode, InputNone);
+    EXPECT_EQ(DirtyRect.left, kDirtyEmptyCorner);
+    EXPECT_EQ(DirtyRect.right, 0);
+}
+
+TEST_F(WindowProcTest, ActivationRepaintsTheWholeWindowBeforeItsDefaultHandling) {
+    FrameBuffer[599 * 800 + 799] ^= 0x00FFFFFFu;
+    OsSendMessage(mainWindow, WM_ACTIVATE, WA_ACTIVE, 0);
+    EXPECT_EQ(ScreenAt(799, 599), FrameBuffer[599 * 800 + 799]);
+    const auto& log = HeadlessMessageLog();
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(log[1].message, static_cast<uint32_t>(WM_PAINT));
+    EXPECT_EQ(log[1].depth, 1);
+    EXPECT_EQ(DirtyRect.left, kDirtyEmptyCorner);
+}
+
+TEST_F(WindowProcTest, DestroyingTheWindowStopsTheTimer) {
+    OsDestroyWindow(mainWindow);
+    HeadlessAdvanceClock(100);
+    OsMessage message{};
+    EXPECT_FALSE(OsPeekMessage(&message, nullptr, PM_NOREMOVE));
+}
+
+}  // namespace

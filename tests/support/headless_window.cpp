@@ -1,0 +1,32 @@
+#include "tests/support/headless_window.h"
+
+#include "base/aligned_alloc.h"
+#include "platform/pump.h"
+
+void PrintTo(const OsRect& rect, std::ostream* os) {
+    *os << "(" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom << ")";
+}
+
+void HeadlessWindowTest::StartWindow(int32_t screenWidth, int32_t screenHeight) {
+    HeadlessReset(screenWidth, screenHeight);
+    FailAlignedAllocAfter(-1);
+    ASSERT_NE(CreateMainWindow("Varorizo"), nullptr);
+}
+
+void HeadlessWindowTest::PumpPending() {
+    OsMessage message{};
+    while (OsPeekMessage(&message, nullptr, PM_NOREMOVE)) {
+        if (message.message == WM_TIMER) break;
+        ASSERT_EQ(PumpOneMessage(PumpWait::Poll), PumpResult::Dispatched);
+    }
+}
+
+OsPoint HeadlessWindowTest::ScreenOf(int32_t x, int32_t y) const {
+    OsPoint origin = HeadlessClientOrigin(mainWindow);
+    return OsPoint{origin.x + x, origin.y + y};
+}
+
+uint32_t HeadlessWindowTest::ScreenAt(int32_t x, int32_t y) const {
+    OsPoint p = ScreenOf(x, y);
+    return HeadlessScreenPixel(p.x, p.y);
+}

@@ -1,0 +1,23 @@
+// Test fixture: a fresh headless screen with the launcher's main window created on it.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include "launcher/display.h"
+#include "platform/headless/headless.h"
+
+// Prints a rectangle as (left, top, right, bottom) in failure messages.
+void PrintTo(const OsRect& rect, std::ostream* os);
+
+class HeadlessWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { StartWindow(1024, 768); }
+
+    void StartWindow(int32_t screenWidth, int32_t screenHeight);
+    // Dispatches queued messages (paints included) until only timers could come.
+    void PumpPending();
+    // Screen position of a client pixel.
+    OsPoint ScreenOf(int32_t x, int32_t y) const;
+    uint32_t ScreenAt(int32_t x, int32_t y) const;
+};
