@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <cstdio>
 #include <set>
 #include <utility>
@@ -105,6 +106,57 @@ TEST_F(Icon, MasksLeaveTheCornersClearAndTheMiddleSolid) {
             };
             EXPECT_EQ(alpha(0, 0), 0);
             EXPECT_EQ(alpha(e.size / 2, e.size / 2), 255);
+        }
+    }
+}
+
+// Every depth shows the same picture: decoding the palette and pixel formats must give nearly
+// the colours of the 32-bit image of that size, and the same mask. Below 32 bits, where the mask
+// clears a pixel its colour must be black, or the platform would invert the screen under it.
+TEST_F(Icon, EveryDepthShowsTheSamePicture) {
+    auto decode = [this](const Entry& e) {
+        size_t palette = e.offset + 40;
+        size_t pixels = palette + (e.bits <= 8 ? 4u << e.bits : 0);
+        size_t mask = pixels + RowBytes(e.size, e.bits) * e.size;
+        std::vector<int> rgbOrClear;  // red, green, blue a pixel; -1, -1, -1 where masked out
+        for (uint32_t y = 0; y < e.size; ++y) {
+            size_t row = pixels + (e.size - 1 - y) * RowBytes(e.size, e.bits);
+            size_t maskRow = mask + (e.size - 1 - y) * RowBytes(e.size, 1);
+            for (uint32_t x = 0; x < e.size; ++x) {
+                size_t bgr = e.bits == 32   ? row + 4 * x
+                             : e.bits == 24 ? row + 3 * x
+                             : e.bits == 8
+                                 ? palette + 4 * file[row + x]
+                                 : palette + 4 * (file[row + x / 2] >> (x % 2 == 0 ? 4 : 0) & 15);
+                if ((file[maskRow + x / 8] >> (7 - x % 8) & 1) != 0) {
+                    if (e.bits < 32) {
+                        EXPECT_EQ(file[bgr] | file[bgr + 1] | file[bgr + 2], 0);
+                    }
+                    rgbOrClear.insert(rgbOrClear.end(), {-1, -1, -1});
+                } else {
+                    rgbOrClear.insert(rgbOrClear.end(), {file[bgr + 2], file[bgr + 1], file[bgr]});
+                }
+            }
+        }
+        return rgbOrClear;
+    };
+    const std::pair<uint32_t, int> kMeanLimit[] = {{24, 1}, {8, 8}, {4, 40}};
+    for (const Entry& full : entries) {
+        if (full.bits != 32) continue;
+        std::vector<int> reference = decode(full);
+        for (const Entry& e : entries) {
+            if (e.size != full.size || e.bits == 32) continue;
+            SCOPED_TRACE(testing::Message() << e.size << " px, " << e.bits << " bits");
+            std::vector<int> pixels = decode(e);
+            ASSERT_EQ(pixels.size(), reference.size());
+            long total = 0;
+            for (size_t i = 0; i < pixels.size(); ++i) {
+                ASSERT_EQ(pixels[i] < 0, reference[i] < 0) << "mask differs at pixel " << i / 3;
+                total += std::abs(pixels[i] - reference[i]);
+            }
+            int limit = 0;
+            for (auto [bits, mean] : kMeanLimit) limit = bits == e.bits ? mean : limit;
+            EXPECT_LE(total / static_cast<long>(pixels.size()), limit);
         }
     }
 }

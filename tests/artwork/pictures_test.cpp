@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "artwork/artwork.h"
 
@@ -80,6 +81,24 @@ TEST(Pictures, LitPicturesStandOutFromRestAndFromEachOther) {
         lit.insert(std::string(reinterpret_cast<const char*>(button.lit), kArtButtonBytes));
     }
     EXPECT_EQ(lit.size(), 4u);
+}
+
+// Outside the rounded card a lit picture shows the background, so fading it in and out never
+// flashes a rectangle around the button.
+TEST(Pictures, LitPicturesKeepTheBackgroundInTheirCorners) {
+    for (int b = 0; b < 4; ++b) {
+        SCOPED_TRACE(kButtons[b].name);
+        for (auto [x, y] : {std::pair{0, 0},
+                            {kArtButtonWidth - 1, 0},
+                            {0, kArtButtonHeight - 1},
+                            {kArtButtonWidth - 1, kArtButtonHeight - 1}}) {
+            for (int c = 0; c < 3; ++c) {
+                EXPECT_EQ(kButtons[b].lit[(y * kArtButtonWidth + x) * 3 + c],
+                          BackgroundChannel(kArtButtonLeft + x, kArtButtonTop[b] + y, c))
+                    << "corner " << x << "," << y;
+            }
+        }
+    }
 }
 
 TEST(Pictures, EveryButtonPictureEndsInFourZeroBytes) {
