@@ -1,0 +1,78 @@
+// Wine starts native Linux programs through CreateProcess: the tests use that to drive the real
+// X pointer and to read the real screen.
+#include <windows.h>
+
+#include "tests/wine/unix_tools.h"
+
+#include <cstdio>
+
+#include "platform/pump.h"
+
+// Wine can neither wait on a host process nor read its exit status, so the command leaves a
+// marker file behind when it is done.
+bool RunUnixCommand(const std::string& command) {
+    static int32_t serial = 0;
+    char marker[96];
+    std::snprintf(marker, sizeof(marker), "/tmp/varorizo-done-%lu-%d", GetCurrentProcessId(),
+                  ++serial);
+    std::string line = "sh -c \"" + command + "; touch " + marker + "\"";
+    std::vector<char> buffer(line.begin(), line.end());
+    buffer.push_back('\0');
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA("Z:\\bin\\sh", buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process)) {
+        return false;
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    std::string windowsMarker = std::string("Z:") + marker;
+    for (int32_t waited = 0; waited < 30000; waited += 10) {
+        if (GetFileAttributesA(windowsMarker.c_str()) != INVALID_FILE_ATTRIBUTES) {
+            DeleteFileA(windowsMarker.c_str());
+            return true;
+        }
+        Sleep(10);
+    }
+    return false;
+}
+
+bool PumpUntil(const std::function<bool()>& done, uint32_t timeoutMs) {
+    ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    while (GetTickCount64() < deadline) {
+        // The animation timer wakes the wait every 25 ms, so the deadline is always seen.
+        if (PumpOneMessage(PumpWait::Block) != PumpResult::Dispatched) return false;
+        if (done()) return true;
+    }
+    return false;
+}
+
+std::vector<uint32_t> ScreenShot(int32_t* width, int32_t* height) {
+    char name[64];
+    std::snprintf(name, sizeof(name), "/tmp/varorizo-shot-%lu.rgb", GetCurrentProcessId());
+    std::vector<uint32_t> pixels;
+    if (!RunUnixCommand(std::string("import -window root -depth 8 rgb:") + name)) {
+        return pixels;
+    }
+    std::string windowsName = std::string("Z:") + name;
+    FILE* file = std::fopen(windowsName.c_str(), "rb");
+    if (file == nullptr) return pixels;
+    std::vector<unsigned char> bytes;
+    unsigned char chunk[65536];
+    size_t got = 0;
+    while ((got = std::fread(chunk, 1, sizeof(chunk), file)) > 0) {
+        bytes.insert(bytes.end(), chunk, chunk + got);
+    }
+    std::fclose(file);
+    DeleteFileA(windowsName.c_str());
+    *width = GetSystemMetrics(SM_CXSCREEN);
+    *height = GetSystemMetrics(SM_CYSCREEN);
+    if (bytes.size() != size_t(*width) * size_t(*height) * 3) return pixels;
+    pixels.resize(bytes.size() / 3);
+    for (size_t i = 0; i < pixels.size(); ++i) {
+        pixels[i] = uint32_t{bytes[3 * i]} << 16 | uint32_t{bytes[3 * i + 1]} << 8 |
+                    uint32_t{bytes[3 * i + 2]};
+    }
+    return pixels;
+}
