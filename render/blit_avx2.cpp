@@ -1,16 +1,14 @@
 // The picture kernel eight pixels at a time with AVX2 (compiled with -mavx2, run only where the
-// processor has it): the SSSE3 kernel's steps on two 128-bit lanes of four pixels each.
-#include <immintrin.h>
-
-#include <cstring>
-
+// processor has it): the SSSE3 steps on two 128-bit lanes of four pixels each.
 #include "render/blit_paths.h"
 #include "render/blit_pixel.h"
 #include "render/blit_rows.h"
+#include "render/blit_sse_step.h"
 
 namespace {
 
-// Eight RgbPicture pixels (24 bytes) to blue, green, red, 0 bytes; pixels 0-3 in the low lane.
+// Eight RgbPicture pixels to blue, green, red, 0 bytes: pixels 0-3 from 16 bytes at rgb in the
+// low lane, pixels 4-7 from 16 bytes at rgb + 12 in the high lane (28 bytes read for 24).
 inline __m256i LoadRgb8(const uint8_t* rgb) {
     const __m256i order =
         _mm256_setr_epi8(2, 1, 0, -128, 5, 4, 3, -128, 8, 7, 6, -128, 11, 10, 9, -128, 2, 1, 0,
@@ -43,58 +41,67 @@ inline __m256i SourceBytes(__m256i f) {
 }
 
 template <PictureSource kSource, bool kMasked>
+inline void Step8(uint32_t* dst, const uint8_t* from, const uint8_t* to, const uint8_t* mask,
+                  __m256i weights) {
+    const __m256i zero = _mm256_setzero_si256();
+    const __m256i f = LoadRgb8(from);
+    auto* out = reinterpret_cast<__m256i*>(dst);
+    const __m256i d = _mm256_loadu_si256(out);
+    const __m256i fourth = _mm256_and_si256(d, _mm256_set1_epi32(static_cast<int>(kFourthByte)));
+    if constexpr (kSource != PictureSource::Mix && !kMasked) {
+        _mm256_storeu_si256(out, _mm256_or_si256(SourceBytes<kSource>(f), fourth));
+        return;
+    }
+    // Per lane: 16-bit channels of its pixels 0, 1 (low) and 2, 3 (high).
+    __m256i sLow;
+    __m256i sHigh;
+    if constexpr (kSource == PictureSource::Mix) {
+        const __m256i c = LoadRgb8(to);
+        sLow = DivideBy100(_mm256_maddubs_epi16(_mm256_unpacklo_epi8(f, c), weights));
+        sHigh = DivideBy100(_mm256_maddubs_epi16(_mm256_unpackhi_epi8(f, c), weights));
+    } else {
+        sLow = _mm256_unpacklo_epi8(SourceBytes<kSource>(f), zero);
+        sHigh = _mm256_unpackhi_epi8(SourceBytes<kSource>(f), zero);
+    }
+    if constexpr (kMasked) {
+        int64_t m8;
+        std::memcpy(&m8, mask, 8);
+        const __m256i m = _mm256_set1_epi64x(m8);
+        // Mask bytes on the colour lanes of their pixels, 0 on the fourth byte.
+        const __m256i mLow = _mm256_shuffle_epi8(
+            m, _mm256_setr_epi8(0, -128, 0, -128, 0, -128, -128, -128, 1, -128, 1, -128, 1, -128,
+                                -128, -128, 4, -128, 4, -128, 4, -128, -128, -128, 5, -128, 5, -128,
+                                5, -128, -128, -128));
+        const __m256i mHigh = _mm256_shuffle_epi8(
+            m, _mm256_setr_epi8(2, -128, 2, -128, 2, -128, -128, -128, 3, -128, 3, -128, 3, -128,
+                                -128, -128, 6, -128, 6, -128, 6, -128, -128, -128, 7, -128, 7, -128,
+                                7, -128, -128, -128));
+        const __m256i low = BlendByMask(_mm256_unpacklo_epi8(d, zero), sLow, mLow);
+        const __m256i high = BlendByMask(_mm256_unpackhi_epi8(d, zero), sHigh, mHigh);
+        _mm256_storeu_si256(out, _mm256_packus_epi16(low, high));
+    } else {
+        _mm256_storeu_si256(out, _mm256_or_si256(_mm256_packus_epi16(sLow, sHigh), fourth));
+    }
+}
+
+template <PictureSource kSource, bool kMasked>
 struct Avx2Kernel {
     static void Run(const PictureBlit& b) {
-        const __m256i zero = _mm256_setzero_si256();
         const __m256i weights = _mm256_set1_epi16(static_cast<short>(b.t << 8 | (100 - b.t)));
-        ForEachRow<kSource, kMasked>(b, [&](uint32_t* dst, const uint8_t* from, const uint8_t* to,
-                                            const uint8_t* mask, uint32_t t, int32_t width) {
-            int32_t i = 0;
-            // The high lane's 16-byte load starts at pixel i + 4 and must end inside the row.
-            for (; i + 10 <= width; i += 8) {
-                const __m256i f = LoadRgb8(from + 3 * i);
-                auto* out = reinterpret_cast<__m256i*>(dst + i);
-                const __m256i d = _mm256_loadu_si256(out);
-                const __m256i fourth =
-                    _mm256_and_si256(d, _mm256_set1_epi32(static_cast<int>(kFourthByte)));
-                if constexpr (kSource != PictureSource::Mix && !kMasked) {
-                    _mm256_storeu_si256(out, _mm256_or_si256(SourceBytes<kSource>(f), fourth));
-                    continue;
+        const __m128i weights4 = MixWeights(b.t);
+        ForEachRow<kSource, kMasked>(
+            b, [&](uint32_t* dst, const uint8_t* from, const uint8_t* to, const uint8_t* mask,
+                   uint32_t t, int32_t width, int32_t slack) {
+                // Every load must end inside the row or its slack.
+                int32_t i = 0;
+                for (; 3 * i + 28 <= 3 * width + slack; i += 8) {
+                    Step8<kSource, kMasked>(dst + i, from + 3 * i, to + 3 * i, mask + i, weights);
                 }
-                // Per lane: 16-bit channels of its pixels 0, 1 (low) and 2, 3 (high).
-                __m256i sLow;
-                __m256i sHigh;
-                if constexpr (kSource == PictureSource::Mix) {
-                    const __m256i c = LoadRgb8(to + 3 * i);
-                    sLow = DivideBy100(_mm256_maddubs_epi16(_mm256_unpacklo_epi8(f, c), weights));
-                    sHigh = DivideBy100(_mm256_maddubs_epi16(_mm256_unpackhi_epi8(f, c), weights));
-                } else {
-                    sLow = _mm256_unpacklo_epi8(SourceBytes<kSource>(f), zero);
-                    sHigh = _mm256_unpackhi_epi8(SourceBytes<kSource>(f), zero);
+                for (; 3 * i + 16 <= 3 * width + slack; i += 4) {
+                    Step4<kSource, kMasked>(dst + i, from + 3 * i, to + 3 * i, mask + i, weights4);
                 }
-                if constexpr (kMasked) {
-                    int64_t m8;
-                    std::memcpy(&m8, mask + i, 8);
-                    const __m256i m = _mm256_set1_epi64x(m8);
-                    // Mask bytes on the colour lanes of their pixels, 0 on the fourth byte.
-                    const __m256i mLow = _mm256_shuffle_epi8(
-                        m, _mm256_setr_epi8(0, -128, 0, -128, 0, -128, -128, -128, 1, -128, 1, -128,
-                                            1, -128, -128, -128, 4, -128, 4, -128, 4, -128, -128,
-                                            -128, 5, -128, 5, -128, 5, -128, -128, -128));
-                    const __m256i mHigh = _mm256_shuffle_epi8(
-                        m, _mm256_setr_epi8(2, -128, 2, -128, 2, -128, -128, -128, 3, -128, 3, -128,
-                                            3, -128, -128, -128, 6, -128, 6, -128, 6, -128, -128,
-                                            -128, 7, -128, 7, -128, 7, -128, -128, -128));
-                    const __m256i low = BlendByMask(_mm256_unpacklo_epi8(d, zero), sLow, mLow);
-                    const __m256i high = BlendByMask(_mm256_unpackhi_epi8(d, zero), sHigh, mHigh);
-                    _mm256_storeu_si256(out, _mm256_packus_epi16(low, high));
-                } else {
-                    _mm256_storeu_si256(out,
-                                        _mm256_or_si256(_mm256_packus_epi16(sLow, sHigh), fourth));
-                }
-            }
-            BlitRowScalar<kSource, kMasked>(dst, from, to, mask, t, i, width);
-        });
+                BlitRowScalar<kSource, kMasked>(dst, from, to, mask, t, i, width);
+            });
     }
 };
 

@@ -6,7 +6,10 @@
 // Internal linkage: each path's file compiles its own copy for its own instruction set.
 namespace {
 
-// Row(dst, from, to, mask, t, width) for every row of the blit.
+// Row(dst, from, to, mask, t, width, slack) for every row of the blit. `slack` is how many
+// picture bytes past the row's end may be read: 4 where the next row of the same pictures
+// follows (it holds at least 4 bytes when the row has 2 pixels), else 0. The vector steps read
+// 16 bytes for 12 and use it to cover whole rows.
 template <PictureSource kSource, bool kMasked, typename Row>
 inline void ForEachRow(const PictureBlit& b, Row row) {
     uint32_t* dst = b.dst;
@@ -14,8 +17,9 @@ inline void ForEachRow(const PictureBlit& b, Row row) {
     // Copy and Half never read `to`; pointing it at `from` keeps its arithmetic defined.
     const uint8_t* to = kSource == PictureSource::Mix ? b.to : b.from;
     const uint8_t* mask = b.mask;
+    const int32_t nextRowSlack = b.srcStride >= b.width && b.width >= 2 ? 4 : 0;
     for (int32_t y = 0; y < b.height; ++y) {
-        row(dst, from, to, mask, b.t, b.width);
+        row(dst, from, to, mask, b.t, b.width, y + 1 < b.height ? nextRowSlack : 0);
         dst += b.dstStride;
         from += 3 * b.srcStride;
         to += 3 * b.srcStride;

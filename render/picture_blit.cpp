@@ -10,18 +10,14 @@ namespace {
 template <PictureSource kSource, bool kMasked>
 struct ScalarKernel {
     static void Run(const PictureBlit& b) {
-        ForEachRow<kSource, kMasked>(b, [](uint32_t* dst, const uint8_t* from, const uint8_t* to,
-                                           const uint8_t* mask, uint32_t t, int32_t width) {
-            BlitRowScalar<kSource, kMasked>(dst, from, to, mask, t, 0, width);
-        });
+        ForEachRow<kSource, kMasked>(
+            b, [](uint32_t* dst, const uint8_t* from, const uint8_t* to, const uint8_t* mask,
+                  uint32_t t, int32_t width,
+                  int32_t) { BlitRowScalar<kSource, kMasked>(dst, from, to, mask, t, 0, width); });
     }
 };
 
 BlendPath FastestBlendPath() {
-    // This runs among the static constructors, possibly before libgcc has read the processor.
-#if defined(VARORIZO_SSSE3_PATH) || defined(VARORIZO_AVX2_PATH)
-    __builtin_cpu_init();
-#endif
     if (BlendPathSupported(BlendPathAvx2)) return BlendPathAvx2;
     if (BlendPathSupported(BlendPathSsse3)) return BlendPathSsse3;
     return BlendPathScalar;
@@ -34,6 +30,10 @@ void BlitPictureScalar(const PictureBlit& blit) {
 }
 
 bool BlendPathSupported(BlendPath path) {
+#if defined(VARORIZO_SSSE3_PATH) || defined(VARORIZO_AVX2_PATH)
+    // Callers include static constructors, which may run before libgcc has read the processor.
+    __builtin_cpu_init();
+#endif
     switch (path) {
         case BlendPathScalar:
             return true;
