@@ -1,15 +1,64 @@
-// For now the launcher shows its window with the background and waits for a close request.
+// The launcher's life: the window with four language buttons, the menu loop, and the hand-off
+// to the chosen language's installer.
 #include "launcher/launcher_main.h"
 
+#include "artwork/artwork.h"
 #include "launcher/display.h"
-#include "launcher/input_state.h"
-#include "platform/pump.h"
+#include "launcher/installer_start.h"
+#include "toolkit/dispatcher.h"
+
+namespace {
+
+struct LanguageButton {
+    int32_t id;
+    int32_t top;
+    RgbPicture rest;
+    RgbPicture lit;
+    const char* installer;
+};
+
+const LanguageButton kLanguageButtons[] = {
+    {100, 83, artButtonGermanRest, artButtonGermanLit, "setup_ger.exe"},
+    {101, 195, artButtonEnglishRest, artButtonEnglishLit, "setup_eng.exe"},
+    {102, 307, artButtonFrenchRest, artButtonFrenchLit, "setup_fra.exe"},
+    {103, 419, artButtonItalianRest, artButtonItalianLit, "setup_ita.exe"},
+};
+
+// The installer of the language button released on, or null for any other event.
+const char* ChosenInstaller(const UiEvent& event) {
+    if (event.kind != EventRelease || event.index < 0 || event.index >= activeList->count) {
+        return nullptr;
+    }
+    const Control& c = activeList->items[event.index];
+    if (c.type != ControlImageButton) return nullptr;
+    for (const LanguageButton& button : kLanguageButtons) {
+        if (button.id == c.id) return button.installer;
+    }
+    return nullptr;
+}
+
+}  // namespace
 
 int32_t LauncherMain(int32_t showCommand) {
     if (CreateMainWindow("Varorizo") == nullptr) return 0;
-    OsShowWindow(mainWindow, showCommand);
-    while (PumpOneMessage(PumpWait::Block) != PumpResult::WaitFailed) {
-        if (inputCode == InputClose) break;
+    activeList = CreateControlList();
+    // A list without its slot block cannot hold the buttons: end as for a missing list.
+    if (activeList == nullptr || activeList->items == nullptr) return 0;
+    // The lit picture is also the held one.
+    for (const LanguageButton& button : kLanguageButtons) {
+        AddImageButton(button.top, button.id, button.rest, button.lit, button.lit);
     }
-    return 0;
+    for (int32_t i = 0; i < activeList->count; ++i) activeList->items[i].visible = 1;
+    OsShowWindow(mainWindow, showCommand);
+
+    UiEvent event{};
+    for (;;) {
+        GetUiEvent(&event);
+        // No event at all means the platform's wait failed: nothing more can arrive.
+        if (event.kind == EventClose || event.kind == EventNone) return 0;
+        if (const char* installer = ChosenInstaller(event)) {
+            RunInstaller(installer);
+            return 0;
+        }
+    }
 }

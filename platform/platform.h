@@ -43,6 +43,16 @@ struct OsWindowClass {
     const char* className;
 };
 
+// How a program is started: the fields of CreateProcess and its start-up record that vary.
+struct OsProcessStart {
+    const char* applicationName;  // full path of the program file, or null to search for it
+    char* commandLine;            // writable, as the platform may change it
+    bool inheritHandles;
+    uint32_t creationFlags;
+    uint32_t startupFlags;  // STARTUPINFO dwFlags
+    uint16_t showWindow;    // STARTUPINFO wShowWindow
+};
+
 // One BeginPaint/EndPaint bracket; the backend keeps its own record in `opaque`.
 struct OsPaint {
     DeviceContext dc;
@@ -93,6 +103,16 @@ bool OsWaitMessage();
 bool OsPostMessage(WindowHandle window, uint32_t message, WParam wParam, LParam lParam);
 LResult OsSendMessage(WindowHandle window, uint32_t message, WParam wParam, LParam lParam);
 void OsPostQuitMessage(int32_t exitCode);
+
+// Processes
+// Starts a program (no security attributes, the caller's environment and current directory);
+// returns its process handle, or null when it could not be started.
+ProcessHandle OsCreateProcess(const OsProcessStart& start);
+uint32_t OsWaitForProcess(ProcessHandle process, uint32_t milliseconds);
+bool OsCloseHandle(ProcessHandle process);
+// The folder the running program was started from, with its trailing separator; false when it
+// does not fit into `size` bytes.
+bool OsGetProgramFolder(char* folder, uint32_t size);
 
 // Cursor
 bool OsGetCursorPos(OsPoint* point);

@@ -3,6 +3,8 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <set>
+#include <string>
 #include <vector>
 
 #include "platform/platform.h"
@@ -42,6 +44,23 @@ bool HeadlessUpdateRegionContains(WindowHandle window, int32_t x, int32_t y);
 bool HeadlessIsVisible(WindowHandle window);
 bool HeadlessWindowExists(WindowHandle window);
 int32_t HeadlessCursorShowCount();
+
+// Programs: the folder the program runs from, the program files that exist, and every start
+// asked for. A started program has ended by the time it is waited for.
+struct StartedProcess {
+    std::string applicationName;  // empty when none was given
+    std::string commandLine;
+    bool inheritHandles;
+    uint32_t creationFlags;
+    uint32_t startupFlags;
+    uint16_t showWindow;
+    bool started;
+    int32_t waits;   // waits on its handle
+    bool closed;     // its handle was closed
+};
+void HeadlessSetProgramFolder(const std::string& folder);
+void HeadlessAddProgramFile(const std::string& path);
+const std::vector<StartedProcess>& HeadlessProcessLog();
 
 const std::vector<LoggedMessage>& HeadlessMessageLog();
 void HeadlessClearMessageLog();

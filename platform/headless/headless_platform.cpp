@@ -58,6 +58,9 @@ struct Simulation {
     int32_t emptyPolls = 0;
     std::function<void()> idleHook;
     std::vector<LoggedMessage> log;
+    std::string programFolder = "C:\\Varorizo\\";
+    std::set<std::string> programFiles;
+    std::vector<StartedProcess> processes;
 };
 
 Simulation sim;
@@ -303,6 +306,12 @@ bool HeadlessIsVisible(WindowHandle window) {
 bool HeadlessWindowExists(WindowHandle window) { return Win(window) != nullptr; }
 
 int32_t HeadlessCursorShowCount() { return sim.cursorShowCount; }
+
+void HeadlessSetProgramFolder(const std::string& folder) { sim.programFolder = folder; }
+
+void HeadlessAddProgramFile(const std::string& path) { sim.programFiles.insert(path); }
+
+const std::vector<StartedProcess>& HeadlessProcessLog() { return sim.processes; }
 
 const std::vector<LoggedMessage>& HeadlessMessageLog() { return sim.log; }
 
@@ -622,6 +631,47 @@ LResult OsSendMessage(WindowHandle window, uint32_t message, WParam wParam, LPar
 void OsPostQuitMessage(int32_t exitCode) {
     sim.quitPosted = true;
     sim.quitCode = exitCode;
+}
+
+// A process handle is its position in the log, plus one.
+ProcessHandle OsCreateProcess(const OsProcessStart& start) {
+    StartedProcess record{start.applicationName != nullptr ? start.applicationName : "",
+                          start.commandLine != nullptr ? start.commandLine : "",
+                          start.inheritHandles,
+                          start.creationFlags,
+                          start.startupFlags,
+                          start.showWindow,
+                          false,
+                          0,
+                          false};
+    // Without an application name the program is searched for in the program's folder.
+    std::string file = start.applicationName != nullptr ? record.applicationName
+                                                         : sim.programFolder + record.commandLine;
+    record.started = sim.programFiles.count(file) == 1;
+    sim.processes.push_back(record);
+    if (!record.started) return nullptr;
+    return reinterpret_cast<ProcessHandle>(sim.processes.size());
+}
+
+uint32_t OsWaitForProcess(ProcessHandle process, uint32_t /*milliseconds*/) {
+    auto slot = reinterpret_cast<uintptr_t>(process);
+    if (slot == 0 || slot > sim.processes.size()) return 0xFFFFFFFFu;
+    ++sim.processes[slot - 1].waits;
+    return 0;
+}
+
+bool OsCloseHandle(ProcessHandle process) {
+    auto slot = reinterpret_cast<uintptr_t>(process);
+    if (slot == 0 || slot > sim.processes.size()) return false;
+    sim.processes[slot - 1].closed = true;
+    return true;
+}
+
+bool OsGetProgramFolder(char* folder, uint32_t size) {
+    if (sim.programFolder.size() + 1 > size) return false;
+    std::copy(sim.programFolder.begin(), sim.programFolder.end(), folder);
+    folder[sim.programFolder.size()] = '\0';
+    return true;
 }
 
 bool OsGetCursorPos(OsPoint* point) {

@@ -198,6 +198,38 @@ LResult OsSendMessage(WindowHandle window, uint32_t message, WParam wParam, LPar
 
 void OsPostQuitMessage(int32_t exitCode) { PostQuitMessage(exitCode); }
 
+ProcessHandle OsCreateProcess(const OsProcessStart& start) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = start.startupFlags;
+    startup.wShowWindow = start.showWindow;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(start.applicationName, start.commandLine, nullptr, nullptr,
+                        start.inheritHandles ? TRUE : FALSE, start.creationFlags, nullptr, nullptr,
+                        &startup, &process)) {
+        return nullptr;
+    }
+    CloseHandle(process.hThread);
+    return reinterpret_cast<ProcessHandle>(process.hProcess);
+}
+
+uint32_t OsWaitForProcess(ProcessHandle process, uint32_t milliseconds) {
+    return WaitForSingleObject(reinterpret_cast<HANDLE>(process), milliseconds);
+}
+
+bool OsCloseHandle(ProcessHandle process) {
+    return CloseHandle(reinterpret_cast<HANDLE>(process)) != 0;
+}
+
+bool OsGetProgramFolder(char* folder, uint32_t size) {
+    DWORD length = GetModuleFileNameA(nullptr, folder, size);
+    if (length == 0 || length >= size) return false;
+    char* separator = std::strrchr(folder, '\\');
+    if (separator == nullptr) return false;
+    separator[1] = '\0';
+    return true;
+}
+
 bool OsGetCursorPos(OsPoint* point) {
     POINT p{};
     if (!GetCursorPos(&p)) return false;

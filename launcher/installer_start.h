@@ -1,0 +1,6 @@
+// Starting the chosen installer and waiting for it.
+#pragma once
+
+// Starts the installer `fileName` from the launcher's own folder only, hidden, and waits
+// without limit until it has ended. Nothing starts when the file is not there.
+void RunInstaller(const char* fileName);

@@ -1,0 +1,129 @@
+// GetUiEvent: pumps until a message carries input worth reporting. After every dispatched
+// message the pointer position is copied from the InputState and the hover words rewritten.
+//
+//   input          action                                           reported
+//   move           hover area: onPointer; other control: -          EventMove / EventMoveOver
+//   left press     pressedIndex = h, then the type's press action   EventPress
+//   left release   pressedIndex = -1; on the pressed control:       EventRelease
+//                  the type's release action
+//   right press    pressedIndex = h; drag source with FlagPopup:    EventRightPress
+//                  its pop-up
+//   right release  pressedIndex = -1                                EventRightRelease
+//   timer          hover fade step                                  EventTick
+#include "launcher/input_state.h"
+#include "platform/pump.h"
+#include "toolkit/dispatcher.h"
+#include "toolkit/handoff.h"
+
+namespace {
+
+// The text field after `from` in list order, wrapping round, whatever its state; -1: none.
+int32_t NextTextField(const Control* items, int32_t from) {
+    for (int32_t i = from + 1; i < controlCount; ++i) {
+        if (items[i].type == ControlTextField) return i;
+    }
+    for (int32_t i = 0; i < from && i < controlCount; ++i) {
+        if (items[i].type == ControlTextField) return i;
+    }
+    return -1;
+}
+
+// Acts on the input of one dispatched message; returns whether it is reported.
+bool Act(int32_t h, Control* items, UiEvent* event) {
+    switch (inputCode) {
+        case InputMove:
+            if (h < 0) {
+                event->kind = EventMove;
+            } else if (items[h].type == ControlHoverArea) {
+                const Control& c = items[h];
+                if (c.onPointer.pointer != nullptr) {
+                    c.onPointer.pointer(items, h, 0, pointerX, pointerY, c.x, c.y);
+                }
+                event->kind = EventMove;
+            } else {
+                event->kind = EventMoveOver;
+            }
+            return true;
+        case InputLeftDown:
+            if (h >= 0) {
+                pressedIndex = h;
+                LeftPressAction(h, items, event);
+            }
+            event->kind = EventPress;
+            return true;
+        case InputLeftUp: {
+            const bool click = h >= 0 && pressedIndex == h;
+            pressedIndex = -1;
+            if (click) ReleaseAction(h, items);
+            event->kind = EventRelease;
+            return true;
+        }
+        case InputClose:
+            event->kind = EventClose;
+            return true;
+        case InputKey:
+        case InputChar:
+            event->key = inputKey;
+            event->kind = inputCode == InputKey ? EventKey : EventChar;
+            return true;
+        case InputTimer:
+            AnimateControls(items);
+            event->kind = EventTick;
+            return true;
+        case InputRightDown:
+            if (h >= 0) {
+                pressedIndex = h;
+                RightPressAction(h, items);
+            }
+            event->kind = EventRightPress;
+            return true;
+        case InputRightUp:
+            pressedIndex = -1;
+            event->kind = EventRightRelease;
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+UiEvent* GetUiEvent(UiEvent* event) {
+    // A missing list, or one without its slot block, has no controls to serve.
+    Control* items = activeList != nullptr ? activeList->items : nullptr;
+    controlCount = items != nullptr ? activeList->count : 0;
+    event->kind = EventNone;
+    event->index = -1;
+    event->key = -1;
+    event->reserved = -1;
+    event->detail = 0;
+
+    if (pendingFocusIndex != -1) {
+        const int32_t next = NextTextField(items, pendingFocusIndex);
+        if (next >= 0) {
+            EditChainedTextField(next, items);
+            event->kind = EventRelease;
+            event->index = next;
+            return event;
+        }
+        pendingFocusIndex = -1;
+    }
+
+    for (;;) {
+        const PumpResult pumped = PumpOneMessage(PumpWait::Block);
+        if (pumped == PumpResult::WaitFailed) return event;
+        if (pumped == PumpResult::Quit) continue;  // the application learns of a close otherwise
+        pointerX = inputX;
+        pointerY = inputY;
+        const int32_t h = HitTestControls(items);
+        SetHoveredControl(h, items);
+        event->kind = EventNone;
+        event->index = h;
+        event->key = -1;
+        event->reserved = -1;
+        event->detail = 0;
+        event->eventX = pointerX;
+        event->eventY = pointerY;
+        if (Act(h, items, event)) return event;
+    }
+}

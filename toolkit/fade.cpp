@@ -1,0 +1,64 @@
+// One timer step of the hover fade.
+//
+//   picture types          hovered & pressed  -> 200, repainted every tick
+//                          hovered, < 100     -> +10 (FlagFade) or 100
+//                          hovered, > 100     -> -10 (back from the pressed 200)
+//                          not hovered, > 0   -> -10, with or without FlagFade
+//   outline group          hovered, < 100, FlagOutline -> +10 (FlagFade) or 100
+//   (6, 8, 10, 14)         not hovered, > 0            -> -10 (FlagFade) or 0
+#include "render/draw.h"
+#include "render/paint_control.h"
+#include "toolkit/dispatcher.h"
+
+namespace {
+
+bool InOutlineGroup(int32_t type) {
+    return type == ControlHotArea || type == ControlPressArea || type == ControlScrollBar ||
+           type == ControlDragDropArea;
+}
+
+// Returns whether the level changed.
+bool StepOutline(Control& c) {
+    const bool fade = (c.flags & FlagFade) != 0;
+    if (c.hovered != 0) {
+        if (c.level >= 100 || (c.flags & FlagOutline) == 0) return false;
+        c.level = fade ? c.level + 10 : 100;
+        return true;
+    }
+    if (c.level <= 0) return false;
+    c.level = fade ? c.level - 10 : 0;
+    return true;
+}
+
+// Returns whether the control must be repainted.
+bool StepPicture(Control& c, bool pressed) {
+    if (c.hovered != 0) {
+        if (pressed) {
+            c.level = 200;
+            return true;
+        }
+        if (c.level < 100) {
+            c.level = (c.flags & FlagFade) != 0 ? c.level + 10 : 100;
+            return true;
+        }
+        if (c.level == 100) return false;
+        c.level -= 10;
+        return true;
+    }
+    if (c.level <= 0) return false;
+    c.level -= 10;
+    return true;
+}
+
+}  // namespace
+
+void AnimateControls(Control* items) {
+    for (int32_t i = 0; i < controlCount; ++i) {
+        Control& c = items[i];
+        if (InOutlineGroup(c.type)) {
+            if (StepOutline(c)) DrawOutlineHighlight(i, items);
+        } else if ((c.flags & FlagNoHover) == 0) {
+            if (StepPicture(c, i == pressedIndex)) PaintControl(i, items);
+        }
+    }
+}

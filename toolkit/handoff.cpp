@@ -1,0 +1,91 @@
+// Press and release actions by control type. Types whose gesture continues in a modal loop
+// (slider, cell pickers, drag source, scroll bar, dial, drag-and-drop, free motion, text field)
+// end here too; the pointer may have moved meanwhile, so hover is refreshed after them.
+#include "toolkit/handoff.h"
+
+#include "render/paint_control.h"
+
+namespace {
+
+void CallPointer(const Control& c, Control* items, int32_t h, int32_t reason) {
+    if (c.onPointer.pointer != nullptr) {
+        c.onPointer.pointer(items, h, reason, pointerX, pointerY, c.x, c.y);
+    }
+}
+
+// A drag-and-drop area asks its callback whether the press is a click (result 1) or a drag.
+void PressDragDropArea(int32_t h, Control* items, UiEvent* event) {
+    Control& c = items[h];
+    if (c.onPointer.area != nullptr && c.onPointer.area(items, h, 64, pointerX, pointerY) != 1) {
+        c.selectedCell = -1;
+        if (c.onPointer.area != nullptr) c.onPointer.area(items, h, 8, pointerX, pointerY);
+        return;
+    }
+    c.pressX = pointerX;
+    c.pressY = pointerY;
+    event->detail = PointerUnmoved(h, items) == 1 ? 1 : 2;
+}
+
+}  // namespace
+
+void LeftPressAction(int32_t h, Control* items, UiEvent* event) {
+    Control& c = items[h];
+    switch (c.type) {
+        case ControlCellPicker:
+        case ControlFramedCellPicker:
+            c.hovered = 0;
+            c.level = 0;
+            PaintControl(h, items);
+            RefreshHover(items);
+            pressedIndex = -1;
+            return;
+        case ControlDragSource:
+            CallPointer(c, items, h, 0);
+            RefreshHover(items);
+            return;
+        case ControlPressArea:
+            c.pressX = pointerX;
+            c.pressY = pointerY;
+            c.dragState = 0;
+            event->detail = 1;
+            RefreshHover(items);
+            return;
+        case ControlDragDropArea:
+            PressDragDropArea(h, items, event);
+            RefreshHover(items);
+            return;
+        case ControlSliderKnob:
+        case ControlScrollBar:
+        case ControlDial:
+        case ControlFreeMotion:
+            RefreshHover(items);
+            return;
+        default:
+            return;  // stays marked pressed until a release
+    }
+}
+
+void RightPressAction(int32_t h, Control* items) {
+    Control& c = items[h];
+    if (c.type != ControlDragSource || (c.flags & FlagPopup) == 0) return;
+    CallPointer(c, items, h, 64);
+    RefreshHover(items);
+}
+
+void ReleaseAction(int32_t h, Control* items) {
+    Control& c = items[h];
+    switch (c.type) {
+        case ControlToggleButton:
+            c.checked = c.checked == 0 ? 1 : 0;
+            c.level = 0;
+            PaintControl(h, items);
+            return;
+        case ControlRadioButton:
+            SelectRadioButton(activeList, c.id);
+            return;
+        default:
+            return;  // the event itself is the click
+    }
+}
+
+void EditChainedTextField(int32_t /*k*/, Control* /*items*/) { pendingFocusIndex = -1; }
