@@ -1,0 +1,335 @@
+// The dispatcher's rules: hover after every message, press and release pairs, the fade, the
+// outline group, radio groups, the hit test, and what each input reports.
+#include <cstring>
+#include <vector>
+
+#include "base/aligned_alloc.h"
+#include "launcher/input_state.h"
+#include "tests/support/headless_window.h"
+#include "toolkit/dispatcher.h"
+
+namespace {
+
+constexpr int32_t kSide = 20;
+
+class DispatcherTest : public HeadlessWindowTest {
+protected:
+    void SetUp() override {
+        HeadlessWindowTest::SetUp();
+        activeList = CreateControlList();
+        ASSERT_NE(activeList, nullptr);
+        std::memset(activeList->items, 0, sizeof(Control) * kControlListCapacity);
+        pressedIndex = -1;
+        pendingFocusIndex = -1;
+        OsShowWindow(mainWindow, SW_SHOWNORMAL);
+        PumpPending();
+    }
+    // A visible 20 x 20 control of `type` at (x, y), with plain 20 x 20 pictures.
+    int32_t Add(int32_t type, int32_t x, int32_t y, uint32_t flags = FlagFade) {
+        int32_t i = activeList->count++;
+        Control& c = activeList->items[i];
+        c.visible = 1;
+        c.x = x;
+        c.y = y;
+        c.width = kSide;
+        c.height = kSide;
+        c.type = type;
+        c.flags = flags;
+        c.id = 500 + i;
+        c.imageNormal = rest.data();
+        c.imageHover = lit.data();
+        c.imagePressed = held.data();
+        c.imageCheckedNormal = rest.data();
+        c.imageCheckedHover = lit.data();
+        c.imageCheckedPressed = held.data();
+        return i;
+    }
+    Control& At(int32_t i) { return activeList->items[i]; }
+    UiEvent Next() {
+        UiEvent event{};
+        GetUiEvent(&event);
+        return event;
+    }
+    UiEvent MoveTo(int32_t x, int32_t y) {
+        OsPoint p = ScreenOf(x, y);
+        HeadlessPointerMoveTo(p.x, p.y);
+        return Next();
+    }
+    UiEvent Button(HeadlessButton button, bool down) {
+        HeadlessPointerButton(button, down);
+        return Next();
+    }
+    UiEvent Tick() {
+        HeadlessAdvanceClock(25);
+        return Next();
+    }
+    std::vector<uint8_t> rest = std::vector<uint8_t>(kSide * kSide * 3, 10);
+    std::vector<uint8_t> lit = std::vector<uint8_t>(kSide * kSide * 3, 210);
+    std::vector<uint8_t> held = std::vector<uint8_t>(kSide * kSide * 3, 250);
+};
+
+TEST_F(DispatcherTest, MovesReportTheControlUnderThePointerAndKeepHoverCurrent) {
+    int32_t button = Add(ControlImageButton, 100, 100);
+    int32_t hover = Add(ControlHoverArea, 200, 100);
+    UiEvent e = MoveTo(105, 106);
+    EXPECT_EQ(e.kind, EventMoveOver);
+    EXPECT_EQ(e.index, button);
+    EXPECT_EQ(e.eventX, 105);
+    EXPECT_EQ(e.eventY, 106);
+    EXPECT_EQ(e.key, -1);
+    EXPECT_EQ(e.reserved, -1);
+    EXPECT_EQ(At(button).hovered, 1);
+    e = MoveTo(205, 105);
+    EXPECT_EQ(e.kind, EventMove);  // a hover area reports a plain move
+    EXPECT_EQ(e.index, hover);
+    EXPECT_EQ(At(button).hovered, 0);
+    EXPECT_EQ(At(hover).hovered, 1);
+    e = MoveTo(10, 10);
+    EXPECT_EQ(e.kind, EventMove);
+    EXPECT_EQ(e.index, -1);
+    EXPECT_EQ(At(hover).hovered, 0);
+}
+
+TEST_F(DispatcherTest, HoverIsRewrittenAfterMessagesThatAreNotReported) {
+    int32_t button = Add(ControlImageButton, 100, 100);
+    MoveTo(105, 105);
+    // A paint carries no input, but the hover words follow the recorded position.
+    At(button).x = 300;
+    InvalidateArea(0, 5, 0, 5);
+    HeadlessAdvanceClock(25);
+    UiEvent e = Next();
+    EXPECT_EQ(e.kind, EventTick);
+    EXPECT_EQ(At(button).hovered, 0);
+}
+
+TEST_F(DispatcherTest, AReleaseReportsTheControlUnderThePointerWhereverThePressBegan) {
+    int32_t button = Add(ControlPushButton, 100, 100);
+    MoveTo(105, 105);
+    UiEvent e = Button(HeadlessButton::Left, true);
+    EXPECT_EQ(e.kind, EventPress);
+    EXPECT_EQ(e.index, button);
+    EXPECT_EQ(pressedIndex, button);
+    e = Button(HeadlessButton::Left, false);
+    EXPECT_EQ(e.kind, EventRelease);
+    EXPECT_EQ(e.index, button);
+    EXPECT_EQ(pressedIndex, -1);
+
+    MoveTo(10, 10);
+    e = Button(HeadlessButton::Left, true);
+    EXPECT_EQ(e.index, -1);
+    EXPECT_EQ(pressedIndex, -1);
+    MoveTo(110, 110);
+    e = Button(HeadlessButton::Left, false);
+    EXPECT_EQ(e.kind, EventRelease);
+    EXPECT_EQ(e.index, button);
+}
+
+TEST_F(DispatcherTest, AReleaseOverNothingReportsMinusOneAndClearsThePress) {
+    Add(ControlPushButton, 100, 100);
+    MoveTo(105, 105);
+    Button(HeadlessButton::Left, true);
+    MoveTo(400, 400);
+    UiEvent e = Button(HeadlessButton::Left, false);
+    EXPECT_EQ(e.kind, EventRelease);
+    EXPECT_EQ(e.index, -1);
+    EXPECT_EQ(pressedIndex, -1);
+}
+
+TEST_F(DispatcherTest, AFadingButtonRisesOverTenTicksHoldsAt200AndFallsBack) {
+    int32_t button = Add(ControlImageButton, 100, 100);
+    MoveTo(105, 105);
+    for (int32_t step = 1; step <= 10; ++step) {
+        ASSERT_EQ(Tick().kind, EventTick);
+        ASSERT_EQ(At(button).level, step * 10);
+    }
+    Tick();
+    EXPECT_EQ(At(button).level, 100);
+    EXPECT_EQ(ScreenAt(100, 100) & 0xFF, 210u);  // the lit picture, painted
+    Button(HeadlessButton::Left, true);
+    Tick();
+    EXPECT_EQ(At(button).level, 200);
+    Tick();
+    EXPECT_EQ(At(button).level, 200);
+    Button(HeadlessButton::Left, false);
+    for (int32_t step = 1; step <= 10; ++step) {
+        Tick();
+        ASSERT_EQ(At(button).level, 200 - step * 10);
+    }
+    MoveTo(10, 10);
+    Tick();
+    EXPECT_EQ(At(button).level, 90);
+}
+
+TEST_F(DispatcherTest, WithoutFadeAButtonLightsAtOnceButStillFadesOutInSteps) {
+    int32_t button = Add(ControlImageButton, 100, 100, 0);
+    MoveTo(105, 105);
+    Tick();
+    EXPECT_EQ(At(button).level, 100);
+    MoveTo(10, 10);
+    Tick();
+    EXPECT_EQ(At(button).level, 90);
+}
+
+TEST_F(DispatcherTest, NoHoverControlsAndInvisibleOrDisabledOnesStayDark) {
+    int32_t quiet = Add(ControlImageButton, 100, 100, FlagFade | FlagNoHover);
+    MoveTo(105, 105);
+    Tick();
+    EXPECT_EQ(At(quiet).hovered, 1);
+    EXPECT_EQ(At(quiet).level, 0);
+    At(quiet).visible = 2;  // only exactly 1 counts as visible
+    EXPECT_EQ(MoveTo(106, 106).index, -1);
+    At(quiet).visible = 1;
+    At(quiet).flags |= FlagDisabled;
+    EXPECT_EQ(MoveTo(107, 107).index, -1);
+}
+
+TEST_F(DispatcherTest, TheOutlineGroupLightsOnlyWithFlagOutlineAndFallsAtOnceWithoutFade) {
+    int32_t area = Add(ControlHotArea, 100, 100, FlagFade | FlagOutline);
+    int32_t plain = Add(ControlPressArea, 300, 100, FlagFade);
+    MoveTo(105, 105);
+    Tick();
+    EXPECT_EQ(At(area).level, 10);
+    for (int32_t i = 0; i < 12; ++i) Tick();
+    EXPECT_EQ(At(area).level, 100);
+    // The ring just outside the control is white at full strength.
+    EXPECT_EQ(FrameBuffer[99 * 800 + 99] & 0x00FFFFFFu, 0x00FFFFFFu);
+    EXPECT_EQ(ScreenAt(120, 120) & 0x00FFFFFFu, 0x00FFFFFFu);
+    MoveTo(305, 105);
+    Tick();
+    EXPECT_EQ(At(plain).level, 0);
+    EXPECT_EQ(At(area).level, 90);
+    At(area).flags = FlagOutline;
+    Tick();
+    EXPECT_EQ(At(area).level, 0);
+    EXPECT_EQ(FrameBuffer[99 * 800 + 99], backgroundPicture[99 * 800 + 99]);
+}
+
+TEST_F(DispatcherTest, ToggleAndRadioButtonsActOnTheirRelease) {
+    int32_t toggle = Add(ControlToggleButton, 20, 20);
+    for (int32_t i = 1; i < 4; ++i) Add(ControlImageButton, 500, 20 * i);
+    // A group of three radio buttons at indices 4 to 6.
+    for (int32_t p = 0; p < 3; ++p) {
+        int32_t r = Add(ControlRadioButton, 100 + 40 * p, 300);
+        At(r).columns = p;
+        At(r).rows = 3;
+        At(r).checked = 1;
+    }
+    MoveTo(25, 25);
+    Button(HeadlessButton::Left, true);
+    Tick();
+    Button(HeadlessButton::Left, false);
+    EXPECT_EQ(At(toggle).checked, 1);
+    EXPECT_EQ(At(toggle).level, 0);
+
+    MoveTo(185, 305);
+    Button(HeadlessButton::Left, true);
+    Button(HeadlessButton::Left, false);
+    EXPECT_EQ(At(4).checked, 0);
+    EXPECT_EQ(At(5).checked, 0);
+    EXPECT_EQ(At(6).checked, 1);
+}
+
+TEST_F(DispatcherTest, ARadioGroupReachingOutsideTheListTouchesOnlyTheList) {
+    int32_t r = Add(ControlRadioButton, 100, 100);
+    At(r).columns = 3;  // claims to be fourth of a group of 1000
+    At(r).rows = 1000;
+    Add(ControlRadioButton, 200, 100);
+    At(1).checked = 1;
+    SelectRadioButton(activeList, At(r).id);
+    EXPECT_EQ(At(r).checked, 1);
+    EXPECT_EQ(At(1).checked, 0);
+}
+
+TEST_F(DispatcherTest, TheLastAddedOfOverlappingControlsIsHit) {
+    Add(ControlImageButton, 100, 100);
+    int32_t top = Add(ControlImageButton, 110, 110);
+    EXPECT_EQ(MoveTo(115, 115).index, top);
+    EXPECT_EQ(MoveTo(105, 105).index, 0);
+    EXPECT_EQ(MoveTo(129, 129).index, top);
+    EXPECT_EQ(MoveTo(130, 130).index, -1);  // right and bottom edges are outside
+}
+
+TEST_F(DispatcherTest, OnlyTheScrollThumbAndTheSliderKnobAreHit) {
+    int32_t bar = Add(ControlScrollBar, 100, 200);
+    At(bar).width = 200;
+    At(bar).rangeEnd = 1000;
+    At(bar).value = 1;  // 200 x 1 / 1000 = 0 pixels: the shortest thumb, 2 x 5 + 1
+    At(bar).extent = 5;
+    At(bar).thumbOffset = 50;
+    EXPECT_EQ(MoveTo(149, 205).index, -1);
+    EXPECT_EQ(MoveTo(150, 205).index, bar);
+    EXPECT_EQ(MoveTo(160, 205).index, bar);
+    EXPECT_EQ(MoveTo(161, 205).index, -1);
+    At(bar).rangeEnd = 0;  // no content size: no thumb
+    EXPECT_EQ(MoveTo(150, 205).index, -1);
+
+    int32_t knob = Add(ControlSliderKnob, 400, 200);
+    At(knob).orientation = 1;
+    At(knob).value = 30;
+    EXPECT_EQ(MoveTo(405, 205).index, -1);
+    EXPECT_EQ(MoveTo(405, 235).index, knob);
+    At(knob).orientation = 2;
+    EXPECT_EQ(MoveTo(405, 235).index, -1);
+}
+
+TEST_F(DispatcherTest, KeysCharactersCloseAndTheRightButtonAreReported) {
+    int32_t button = Add(ControlImageButton, 100, 100);
+    MoveTo(105, 105);
+    HeadlessKeyDown('A');
+    UiEvent e = Next();
+    EXPECT_EQ(e.kind, EventKey);
+    EXPECT_EQ(e.key, 'A');
+    e = Next();
+    EXPECT_EQ(e.kind, EventChar);
+    EXPECT_EQ(e.key, 'a');
+    e = Button(HeadlessButton::Right, true);
+    EXPECT_EQ(e.kind, EventRightPress);
+    EXPECT_EQ(pressedIndex, button);
+    e = Button(HeadlessButton::Right, false);
+    EXPECT_EQ(e.kind, EventRightRelease);
+    EXPECT_EQ(pressedIndex, -1);
+    OsPostMessage(mainWindow, WM_CLOSE, 0, 0);
+    e = Next();
+    EXPECT_EQ(e.kind, EventClose);
+    EXPECT_EQ(e.eventX, 0);  // a close request carries no position
+}
+
+TEST_F(DispatcherTest, TheQuitMessageIsDroppedAndAFailedWaitEndsTheCall) {
+    OsPostQuitMessage(0);
+    OsPostMessage(mainWindow, WM_CLOSE, 0, 0);
+    EXPECT_EQ(Next().kind, EventClose);
+    OsKillTimer(mainWindow, 1);  // nothing can arrive any more
+    UiEvent e{};
+    e.eventX = 77;
+    GetUiEvent(&e);
+    EXPECT_EQ(e.kind, EventNone);
+    EXPECT_EQ(e.index, -1);
+    EXPECT_EQ(e.eventX, 77);
+}
+
+TEST_F(DispatcherTest, APressAreaRecordsWhereItWasPressed) {
+    int32_t area = Add(ControlPressArea, 100, 100);
+    At(area).dragState = 5;
+    MoveTo(104, 103);
+    UiEvent e = Button(HeadlessButton::Left, true);
+    EXPECT_EQ(e.detail, 1);
+    EXPECT_EQ(At(area).pressX, 104);
+    EXPECT_EQ(At(area).pressY, 103);
+    EXPECT_EQ(At(area).dragState, 0);
+}
+
+TEST_F(DispatcherTest, AListWithoutItsSlotsServesNoControls) {
+    FailAlignedAllocAfter(1);
+    ControlList* list = CreateControlList();
+    FailAlignedAllocAfter(-1);
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->items, nullptr);
+    activeList = list;
+    AddImageButton(83, 100, rest.data(), lit.data(), lit.data());
+    EXPECT_EQ(list->count, 0);
+    UiEvent e = MoveTo(630, 90);
+    EXPECT_EQ(e.kind, EventMove);
+    EXPECT_EQ(e.index, -1);
+}
+
+}  // namespace
