@@ -56,6 +56,7 @@ struct Simulation {
     bool rightDown = false;
     int32_t depth = 0;
     int32_t emptyPolls = 0;
+    bool idleHookRan = false;  // the hook has had its chance since the last message was taken
     std::function<void()> idleHook;
     std::vector<LoggedMessage> log;
     std::string programFolder = "C:\\Varorizo\\";
@@ -194,8 +195,16 @@ uint64_t NextTimerDue() {
     return next;
 }
 
+bool NextMessageInOrder(OsMessage* out, bool remove);
+
 // The next message in Win32 order; `remove` takes it (generated messages are re-armed).
 bool NextMessage(OsMessage* out, bool remove) {
+    if (!NextMessageInOrder(out, remove)) return false;
+    if (remove) sim.idleHookRan = false;
+    return true;
+}
+
+bool NextMessageInOrder(OsMessage* out, bool remove) {
     if (!sim.posted.empty()) {
         *out = sim.posted.front();
         if (remove) sim.posted.pop_front();
@@ -233,6 +242,7 @@ bool QueueEmpty() {
 // when a test advances the clock or the program waits.
 void IdlePoll() {
     if (sim.idleHook) sim.idleHook();
+    sim.idleHookRan = true;
     if (!QueueEmpty()) {
         sim.emptyPolls = 0;
         return;
@@ -608,13 +618,17 @@ LResult OsDispatchMessage(const OsMessage* message) {
     return CallProc(w, message->message, message->wParam, message->lParam, false);
 }
 
+// The idle hook gets one chance per wait (the peek before the wait may have given it already);
+// when it brings nothing, time passes until the next timer is due.
 bool OsWaitMessage() {
     if (!QueueEmpty()) return true;
-    if (sim.idleHook) sim.idleHook();
+    if (!sim.idleHookRan && sim.idleHook) sim.idleHook();
+    sim.idleHookRan = true;
     if (!QueueEmpty()) return true;
     uint64_t next = NextTimerDue();
     if (next == UINT64_MAX) return false;  // nothing could ever arrive
     sim.clock = std::max(sim.clock, next);
+    sim.idleHookRan = false;
     return true;
 }
 

@@ -1,0 +1,196 @@
+// The launcher from start to hand-off on the headless backend, driven by a script of user input
+// that is played whenever the launcher waits for a message.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+
+#include "artwork/artwork.h"
+#include "base/aligned_alloc.h"
+#include "launcher/display.h"
+#include "launcher/input_state.h"
+#include "launcher/launcher_main.h"
+#include "platform/headless/headless.h"
+#include "toolkit/control.h"
+
+namespace {
+
+constexpr int32_t kFrenchTop = 307;
+constexpr int32_t kEnglishTop = 195;
+
+class LauncherMainTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        HeadlessReset();
+        FailAlignedAllocAfter(-1);
+        activeList = nullptr;
+        inputX = 0;
+        inputY = 0;
+        pressedIndex = -1;
+        pendingFocusIndex = -1;
+        // One step of the script each time the launcher waits; at its end, a close request.
+        HeadlessSetIdleHook([this] {
+            if (script.empty()) {
+                OsPostMessage(mainWindow, WM_CLOSE, 0, 0);
+                return;
+            }
+            std::function<void()> step = std::move(script.front());
+            script.pop_front();
+            step();
+        });
+    }
+    void TearDown() override { HeadlessSetIdleHook(nullptr); }
+
+    void MoveTo(int32_t x, int32_t y) {
+        script.push_back([x, y] {
+            OsPoint origin = HeadlessClientOrigin(mainWindow);
+            HeadlessPointerMoveTo(origin.x + x, origin.y + y);
+        });
+    }
+    void Press(HeadlessButton button, bool down) {
+        script.push_back([button, down] { HeadlessPointerButton(button, down); });
+    }
+    void Click(int32_t x, int32_t y) {
+        MoveTo(x, y);
+        Press(HeadlessButton::Left, true);
+        Press(HeadlessButton::Left, false);
+    }
+    // Waiting with nothing to do lets the 25 ms timer tick.
+    void Ticks(int32_t count) {
+        for (int32_t i = 0; i < count; ++i) script.push_back([] {});
+    }
+    void Check(std::function<void()> check) { script.push_back(std::move(check)); }
+
+    static uint32_t ScreenAt(int32_t x, int32_t y) {
+        OsPoint origin = HeadlessClientOrigin(mainWindow);
+        return HeadlessScreenPixel(origin.x + x, origin.y + y);
+    }
+    // Whether the screen shows the 156 x 93 picture at the button with top edge `top`.
+    static bool ScreenShowsButton(const uint8_t* picture, int32_t top) {
+        for (int32_t y = 0; y < 93; ++y) {
+            for (int32_t x = 0; x < 156; ++x) {
+                const uint8_t* rgb = picture + 3 * (y * 156 + x);
+                uint32_t expected = uint32_t{rgb[0]} << 16 | uint32_t{rgb[1]} << 8 | rgb[2];
+                if ((ScreenAt(628 + x, top + y) & 0x00FFFFFFu) != expected) return false;
+            }
+        }
+        return true;
+    }
+
+    std::deque<std::function<void()>> script;
+};
+
+TEST_F(LauncherMainTest, AClickOnTheFrenchButtonStartsItsInstallerHiddenAndWaitsForIt) {
+    HeadlessAddProgramFile("C:\\Varorizo\\setup_fra.exe");
+    Click(700, kFrenchTop + 40);
+    EXPECT_EQ(LauncherMain(SW_SHOWNORMAL), 0);
+    ASSERT_EQ(HeadlessProcessLog().size(), 1u);
+    const StartedProcess& p = HeadlessProcessLog()[0];
+    EXPECT_EQ(p.applicationName, "C:\\Varorizo\\setup_fra.exe");
+    EXPECT_EQ(p.commandLine, "setup_fra.exe");
+    EXPECT_TRUE(p.inheritHandles);
+    EXPECT_EQ(p.creationFlags, 0x20u);
+    EXPECT_EQ(p.startupFlags, 1u);
+    EXPECT_EQ(p.showWindow, 0);
+    EXPECT_TRUE(p.started);
+    EXPECT_EQ(p.waits, 1);
+    EXPECT_TRUE(p.closed);
+    EXPECT_TRUE(HeadlessIsVisible(mainWindow));  // the window stays while the installer runs
+}
+
+TEST_F(LauncherMainTest, PressingBesideAndReleasingOverAButtonChoosesIt) {
+    HeadlessAddProgramFile("C:\\Varorizo\\setup_ger.exe");
+    MoveTo(300, 300);
+    Press(HeadlessButton::Left, true);
+    MoveTo(640, 90);
+    Press(HeadlessButton::Left, false);
+    EXPECT_EQ(LauncherMain(SW_SHOWNORMAL), 0);
+    ASSERT_EQ(HeadlessProcessLog().size(), 1u);
+    EXPECT_EQ(HeadlessProcessLog()[0].commandLine, "setup_ger.exe");
+}
+
+TEST_F(LauncherMainTest, OtherInputStartsNothingAndACloseRequestEndsTheLauncher) {
+    for (const char* name : {"setup_ger.exe", "setup_eng.exe", "setup_fra.exe", "setup_ita.exe"}) {
+        HeadlessAddProgramFile(std::string("C:\\Varorizo\\") + name);
+    }
+    Click(300, 300);                                      // the background
+    MoveTo(700, 450);                                     // Italian
+    Press(HeadlessButton::Right, true);                   // a right click on it
+    Press(HeadlessButton::Right, false);
+    script.push_back([] { HeadlessKeyDown(VK_RETURN); });  // a key and its character
+    script.push_back([] { HeadlessKeyDown('I'); });
+    Press(HeadlessButton::Left, true);                    // pressed on Italian ...
+    MoveTo(300, 590);                                     // ... and released off the buttons
+    Press(HeadlessButton::Left, false);
+    Ticks(3);
+    EXPECT_EQ(LauncherMain(SW_SHOWNORMAL), 0);
+    EXPECT_TRUE(HeadlessProcessLog().empty());
+    EXPECT_TRUE(HeadlessWindowExists(mainWindow));
+}
+
+TEST_F(LauncherMainTest, AMissingInstallerStartsNothingAndIsNotWaitedFor) {
+    HeadlessAddProgramFile("C:\\setup_ita.exe");  // not in the launcher's folder
+    Click(700, 419 + 40);
+    EXPECT_EQ(LauncherMain(SW_SHOWNORMAL), 0);
+    ASSERT_EQ(HeadlessProcessLog().size(), 1u);
+    EXPECT_EQ(HeadlessProcessLog()[0].applicationName, "C:\\Varorizo\\setup_ita.exe");
+    EXPECT_FALSE(HeadlessProcessLog()[0].started);
+    EXPECT_EQ(HeadlessProcessLog()[0].waits, 0);
+}
+
+TEST_F(LauncherMainTest, TheScreenShowsTheBackgroundAndAHoveredButtonFadesToItsLitPicture) {
+    bool startedAsBackground = false;
+    bool lit = false;
+    bool halfway = false;
+    bool restAgain = false;
+    Ticks(1);
+    Check([&] {
+        startedAsBackground = true;
+        for (int32_t y = 0; y < 600; y += 3) {
+            for (int32_t x = 0; x < 800; x += 3) {
+                startedAsBackground &= ScreenAt(x, y) == artBackground[y * 800 + x];
+            }
+        }
+    });
+    MoveTo(700, kEnglishTop + 40);
+    Ticks(5);
+    Check([&] { halfway = activeList->items[1].level == 50; });
+    Ticks(5);
+    Check([&] { lit = ScreenShowsButton(artButtonEnglishLit, kEnglishTop); });
+    MoveTo(300, 300);
+    Ticks(10);
+    Check([&] { restAgain = ScreenShowsButton(artButtonEnglishRest, kEnglishTop); });
+    EXPECT_EQ(LauncherMain(SW_SHOWNORMAL), 0);
+    EXPECT_TRUE(startedAsBackground);
+    EXPECT_TRUE(halfway);
+    EXPECT_TRUE(lit);
+    EXPECT_TRUE(restAgain);
+}
+
+TEST_F(LauncherMainTest, TheFourButtonsAreVisibleFadingImageButtonsOnTheRightEdge) {
+    EXPECT_EQ(LauncherMain(SW_SHOWNORMAL), 0);
+    ASSERT_NE(activeList, nullptr);
+    ASSERT_EQ(activeList->count, 4);
+    const uint8_t* lit[] = {artButtonGermanLit, artButtonEnglishLit, artButtonFrenchLit,
+                            artButtonItalianLit};
+    for (int32_t i = 0; i < 4; ++i) {
+        const Control& c = activeList->items[i];
+        EXPECT_EQ(c.visible, 1);
+        EXPECT_EQ(c.id, 100 + i);
+        EXPECT_EQ(c.x, 628);
+        EXPECT_EQ(c.y, 83 + 112 * i);
+        EXPECT_EQ(c.flags, static_cast<uint32_t>(FlagFade));
+        EXPECT_EQ(c.imageHover, lit[i]);
+        EXPECT_EQ(c.imagePressed, lit[i]);
+    }
+}
+
+TEST_F(LauncherMainTest, WithoutRoomForTheButtonsTheLauncherEndsQuietly) {
+    FailAlignedAllocAfter(2);  // frame buffer and list head, but no slots
+    EXPECT_EQ(LauncherMain(SW_SHOWNORMAL), 0);
+    FailAlignedAllocAfter(-1);
+    EXPECT_FALSE(HeadlessIsVisible(mainWindow));
+    EXPECT_TRUE(HeadlessProcessLog().empty());
+}
+
+}  // namespace
