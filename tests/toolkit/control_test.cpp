@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 #include "base/aligned_alloc.h"
 #include "toolkit/control.h"
@@ -20,12 +21,25 @@ protected:
     void TearDown() override {
         FailAlignedAllocAfter(-1);
         activeList = nullptr;
+        for (ControlList* list : made_) {
+            FreeAligned(list->items);
+            FreeAligned(list);
+        }
     }
+
+    // The program keeps its list for good; the tests give theirs back.
+    ControlList* Create() {
+        ControlList* list = CreateControlList();
+        if (list != nullptr) made_.push_back(list);
+        return list;
+    }
+
+    std::vector<ControlList*> made_;
 };
 
 TEST_F(ControlListTest, ANewListHasTenAlignedSlotsAndNoControls) {
     const int32_t before = alignedAllocCount;
-    ControlList* list = CreateControlList();
+    ControlList* list = Create();
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(alignedAllocCount, before + 2);
     EXPECT_EQ(list->capacity, 10);
@@ -37,10 +51,10 @@ TEST_F(ControlListTest, ANewListHasTenAlignedSlotsAndNoControls) {
 
 TEST_F(ControlListTest, RefusedBlocksGiveNoListOrAListWithoutSlots) {
     FailAlignedAllocAfter(0);
-    EXPECT_EQ(CreateControlList(), nullptr);
+    EXPECT_EQ(Create(), nullptr);
 
     FailAlignedAllocAfter(1);
-    ControlList* list = CreateControlList();
+    ControlList* list = Create();
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->capacity, 10);
     EXPECT_EQ(list->count, 0);
@@ -53,7 +67,7 @@ TEST_F(ControlListTest, RefusedBlocksGiveNoListOrAListWithoutSlots) {
 }
 
 TEST_F(ControlListTest, AnImageButtonIsAFadingInvisible156By93ButtonAtTheRightEdge) {
-    activeList = CreateControlList();
+    activeList = Create();
     ASSERT_NE(activeList, nullptr);
     Control& c = activeList->items[0];
     std::memset(&c, 0xA5, sizeof c);  // the slots come uncleared
@@ -107,7 +121,7 @@ TEST_F(ControlListTest, AnImageButtonIsAFadingInvisible156By93ButtonAtTheRightEd
 }
 
 TEST_F(ControlListTest, AnEleventhButtonIsDroppedWithoutTouchingAnyRecord) {
-    activeList = CreateControlList();
+    activeList = Create();
     ASSERT_NE(activeList, nullptr);
     for (int32_t i = 0; i < 10; ++i) AddImageButton(10 * i, 100 + i, kRest, kLit, kLit);
     ASSERT_EQ(activeList->count, 10);
