@@ -42,10 +42,10 @@ inline __m256i SourceBytes(__m256i f) {
 
 template <PictureSource kSource, bool kMasked>
 inline void Step8(uint32_t* dst, const uint8_t* from, const uint8_t* to, const uint8_t* mask,
-                  __m256i weights) {
+                  int32_t i, __m256i weights) {
     const __m256i zero = _mm256_setzero_si256();
-    const __m256i f = LoadRgb8(from);
-    auto* out = reinterpret_cast<__m256i*>(dst);
+    const __m256i f = LoadRgb8(from + 3 * i);
+    auto* out = reinterpret_cast<__m256i*>(dst + i);
     const __m256i d = _mm256_loadu_si256(out);
     const __m256i fourth = _mm256_and_si256(d, _mm256_set1_epi32(static_cast<int>(kFourthByte)));
     if constexpr (kSource != PictureSource::Mix && !kMasked) {
@@ -56,7 +56,7 @@ inline void Step8(uint32_t* dst, const uint8_t* from, const uint8_t* to, const u
     __m256i sLow;
     __m256i sHigh;
     if constexpr (kSource == PictureSource::Mix) {
-        const __m256i c = LoadRgb8(to);
+        const __m256i c = LoadRgb8(to + 3 * i);
         sLow = DivideBy100(_mm256_maddubs_epi16(_mm256_unpacklo_epi8(f, c), weights));
         sHigh = DivideBy100(_mm256_maddubs_epi16(_mm256_unpackhi_epi8(f, c), weights));
     } else {
@@ -65,7 +65,7 @@ inline void Step8(uint32_t* dst, const uint8_t* from, const uint8_t* to, const u
     }
     if constexpr (kMasked) {
         int64_t m8;
-        std::memcpy(&m8, mask, 8);
+        std::memcpy(&m8, mask + i, 8);
         const __m256i m = _mm256_set1_epi64x(m8);
         // Mask bytes on the colour lanes of their pixels, 0 on the fourth byte.
         const __m256i mLow = _mm256_shuffle_epi8(
@@ -95,10 +95,10 @@ struct Avx2Kernel {
                 // Every load must end inside the row or its slack.
                 int32_t i = 0;
                 for (; 3 * i + 28 <= 3 * width + slack; i += 8) {
-                    Step8<kSource, kMasked>(dst + i, from + 3 * i, to + 3 * i, mask + i, weights);
+                    Step8<kSource, kMasked>(dst, from, to, mask, i, weights);
                 }
                 for (; 3 * i + 16 <= 3 * width + slack; i += 4) {
-                    Step4<kSource, kMasked>(dst + i, from + 3 * i, to + 3 * i, mask + i, weights4);
+                    Step4<kSource, kMasked>(dst, from, to, mask, i, weights4);
                 }
                 BlitRowScalar<kSource, kMasked>(dst, from, to, mask, t, i, width);
             });

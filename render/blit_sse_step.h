@@ -48,13 +48,14 @@ inline __m128i MixWeights(uint32_t t) {
     return _mm_set1_epi16(static_cast<short>(t << 8 | (100 - t)));
 }
 
-// Pixels 0..3 of dst from pixels 0..3 of the pictures (16 bytes read from each) and the mask.
+// Pixels i..i + 3 of a row from the same pixels of its pictures (16 bytes read from each) and,
+// when masked, its mask.
 template <PictureSource kSource, bool kMasked>
 inline void Step4(uint32_t* dst, const uint8_t* from, const uint8_t* to, const uint8_t* mask,
-                  __m128i weights) {
+                  int32_t i, __m128i weights) {
     const __m128i zero = _mm_setzero_si128();
-    const __m128i f = LoadRgb4(from);
-    auto* out = reinterpret_cast<__m128i*>(dst);
+    const __m128i f = LoadRgb4(from + 3 * i);
+    auto* out = reinterpret_cast<__m128i*>(dst + i);
     const __m128i d = _mm_loadu_si128(out);
     const __m128i fourth = _mm_and_si128(d, _mm_set1_epi32(static_cast<int>(kFourthByte)));
     if constexpr (kSource != PictureSource::Mix && !kMasked) {
@@ -64,7 +65,7 @@ inline void Step4(uint32_t* dst, const uint8_t* from, const uint8_t* to, const u
     __m128i sLow;  // 16-bit channels of pixels 0, 1 and of pixels 2, 3
     __m128i sHigh;
     if constexpr (kSource == PictureSource::Mix) {
-        const __m128i c = LoadRgb4(to);
+        const __m128i c = LoadRgb4(to + 3 * i);
         sLow = DivideBy100(_mm_maddubs_epi16(_mm_unpacklo_epi8(f, c), weights));
         sHigh = DivideBy100(_mm_maddubs_epi16(_mm_unpackhi_epi8(f, c), weights));
     } else {
@@ -73,7 +74,7 @@ inline void Step4(uint32_t* dst, const uint8_t* from, const uint8_t* to, const u
     }
     if constexpr (kMasked) {
         uint32_t m4;
-        std::memcpy(&m4, mask, 4);
+        std::memcpy(&m4, mask + i, 4);
         const __m128i m = _mm_cvtsi32_si128(static_cast<int>(m4));
         // Each mask byte on the three colour lanes of its pixel and 0 on the fourth, so the
         // blend leaves the fourth byte as it was.

@@ -17,7 +17,7 @@ struct Ssse3Kernel {
                 // A step reads 16 picture bytes for 12: it must end inside the row or its slack.
                 int32_t i = 0;
                 for (; 3 * i + 16 <= 3 * width + slack; i += 4) {
-                    Step4<kSource, kMasked>(dst + i, from + 3 * i, to + 3 * i, mask + i, weights);
+                    Step4<kSource, kMasked>(dst, from, to, mask, i, weights);
                 }
                 BlitRowScalar<kSource, kMasked>(dst, from, to, mask, t, i, width);
             });
