@@ -1,0 +1,88 @@
+// The shared pump step and the queue order it sees on the headless backend.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/headless/headless.h"
+#include "platform/pump.h"
+
+namespace {
+
+std::vector<uint32_t> seen;
+
+LResult RecordingProc(WindowHandle window, uint32_t message, WParam wParam, LParam lParam) {
+    seen.push_back(message);
+    if (message == WM_PAINT) {
+        OsPaint paint{};
+        OsBeginPaint(window, &paint);
+        OsEndPaint(window, &paint);
+        return 0;
+    }
+    return OsDefWindowProc(window, message, wParam, lParam);
+}
+
+class PumpTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        HeadlessReset();
+        ASSERT_TRUE(OsRegisterClass(OsWindowClass{0, RecordingProc, OsGetModuleHandle(), 0, "T"}));
+        window = OsCreateWindow(0, "T", "T", 0, 100, 100, 200, 200, OsGetModuleHandle());
+        ASSERT_NE(window, nullptr);
+        OsShowWindow(window, SW_SHOWNORMAL);
+        while (PumpOneMessage(PumpWait::Poll) == PumpResult::Dispatched && !seen.empty() &&
+               seen.back() != WM_PAINT) {
+        }
+        seen.clear();
+    }
+    WindowHandle window = nullptr;
+};
+
+TEST_F(PumpTest, PostedThenInputThenPaintThenTimer) {
+    OsSetTimer(window, 7, 25);
+    HeadlessAdvanceClock(25);
+    OsRedrawWindow(window, nullptr, RDW_INVALIDATE);
+    OsPoint origin = HeadlessClientOrigin(window);
+    HeadlessPointerMoveTo(origin.x + 5, origin.y + 5);
+    OsPostMessage(window, WM_USER, 0, 0);
+    for (int i = 0; i < 4; ++i) ASSERT_EQ(PumpOneMessage(PumpWait::Poll), PumpResult::Dispatched);
+    EXPECT_EQ(seen, (std::vector<uint32_t>{WM_USER, WM_MOUSEMOVE, WM_PAINT, WM_TIMER}));
+}
+
+TEST_F(PumpTest, TheQuitMessageIsReportedAndNotDispatched) {
+    OsPostQuitMessage(3);
+    EXPECT_EQ(PumpOneMessage(PumpWait::Block), PumpResult::Quit);
+    EXPECT_TRUE(seen.empty());
+}
+
+TEST_F(PumpTest, AWaitWithNothingThatCouldArriveFails) {
+    EXPECT_EQ(PumpOneMessage(PumpWait::Block), PumpResult::WaitFailed);
+}
+
+TEST_F(PumpTest, AWaitLetsTimePassUntilTheNextTimer) {
+    OsSetTimer(window, 1, 25);
+    EXPECT_EQ(PumpOneMessage(PumpWait::Block), PumpResult::Dispatched);
+    EXPECT_EQ(seen, (std::vector<uint32_t>{WM_TIMER}));
+    EXPECT_EQ(HeadlessClock(), 25u);
+}
+
+TEST_F(PumpTest, APollFeedsOnTheIdleHookWithoutLettingTimePass) {
+    OsSetTimer(window, 1, 25);
+    int32_t calls = 0;
+    HeadlessSetIdleHook([&] {
+        if (++calls == 3) OsPostMessage(window, WM_USER, 0, 0);
+    });
+    EXPECT_EQ(PumpOneMessage(PumpWait::Poll), PumpResult::Dispatched);
+    HeadlessSetIdleHook(nullptr);
+    EXPECT_EQ(calls, 3);
+    EXPECT_EQ(seen, (std::vector<uint32_t>{WM_USER}));
+    EXPECT_EQ(HeadlessClock(), 0u);
+}
+
+TEST_F(PumpTest, ATranslatedKeyBringsItsCharacterNext) {
+    HeadlessKeyDown('Q');
+    OsPostMessage(window, WM_USER, 0, 0);
+    for (int i = 0; i < 3; ++i) ASSERT_EQ(PumpOneMessage(PumpWait::Poll), PumpResult::Dispatched);
+    EXPECT_EQ(seen, (std::vector<uint32_t>{WM_USER, WM_KEYDOWN, WM_CHAR}));
+}
+
+}  // namespace
