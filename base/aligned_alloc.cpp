@@ -12,7 +12,9 @@ constexpr uintptr_t kAlignment = 32;
 int32_t allocationsBeforeFailure = -1;
 }  // namespace
 
-void FailAlignedAllocAfter(int32_t count) { allocationsBeforeFailure = count; }
+void FailAlignedAllocAfter(int32_t count) {
+    allocationsBeforeFailure = count;
+}
 
 void* AllocAligned(size_t size) {
     if (allocationsBeforeFailure == 0) return nullptr;

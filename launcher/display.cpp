@@ -24,12 +24,14 @@ constexpr uint32_t kStyle = WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr int32_t kIconResource = 101;
 }  // namespace
 
-void SetDirtyRectEmpty() { DirtyRect = OsRect{kDirtyEmptyCorner, kDirtyEmptyCorner, 0, 0}; }
+void SetDirtyRectEmpty() {
+    DirtyRect = OsRect{kDirtyEmptyCorner, kDirtyEmptyCorner, 0, 0};
+}
 
 WindowHandle CreateMainWindow(const char* className) {
     ModuleHandle instance = OsGetModuleHandle();
-    if (!OsRegisterClass(OsWindowClass{kClassStyle, MainWindowProc, instance, kIconResource,
-                                       className})) {
+    if (!OsRegisterClass(
+            OsWindowClass{kClassStyle, MainWindowProc, instance, kIconResource, className})) {
         return nullptr;
     }
     // The outer size follows from the 800 x 600 client area and the actual frame metrics; a
@@ -78,7 +80,9 @@ bool InvalidateArea(int32_t top, int32_t height, int32_t left, int32_t width) {
     return OsRedrawWindow(mainWindow, &DirtyRect, RDW_INVALIDATE);
 }
 
-void UpdateWindowNow() { OsRedrawWindow(mainWindow, nullptr, RDW_UPDATENOW); }
+void UpdateWindowNow() {
+    OsRedrawWindow(mainWindow, nullptr, RDW_UPDATENOW);
+}
 
 void PresentFrame() {
     OsPaint paint{};

@@ -5,7 +5,8 @@
 
 #include "platform/platform.h"
 
-constexpr int32_t kDirtyEmptyCorner = 0x4000;  // empty DirtyRect: left = top = this, right = bottom = 0
+constexpr int32_t kDirtyEmptyCorner =
+    0x4000;  // empty DirtyRect: left = top = this, right = bottom = 0
 constexpr int32_t kFrameWidth = 800;
 constexpr int32_t kFrameHeight = 600;
 

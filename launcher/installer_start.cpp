@@ -21,7 +21,7 @@ void RunInstaller(const char* fileName) {
 
     char commandLine[kPathSize];
     std::memcpy(commandLine, fileName, nameLength + 1);
-    OsProcessStart start{path, commandLine, true, NORMAL_PRIORITY_CLASS, STARTF_USESHOWWINDOW,
+    OsProcessStart start{path,   commandLine, true, NORMAL_PRIORITY_CLASS, STARTF_USESHOWWINDOW,
                          SW_HIDE};
     ProcessHandle process = OsCreateProcess(start);
     if (process == nullptr) return;

@@ -8,7 +8,7 @@ int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*comma
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     GetStartupInfoA(&startup);
-    int32_t show = (startup.dwFlags & STARTF_USESHOWWINDOW) != 0 ? startup.wShowWindow
-                                                                  : SW_SHOWDEFAULT;
+    int32_t show =
+        (startup.dwFlags & STARTF_USESHOWWINDOW) != 0 ? startup.wShowWindow : SW_SHOWDEFAULT;
     return LauncherMain(show);
 }

@@ -12,8 +12,10 @@ bool Hits(const Control& c, int32_t px, int32_t py) {
     switch (c.type) {
         case ControlSliderKnob:
             // Only the knob, moved along its axis by its offset.
-            if (c.orientation == 0) return Inside(px, py, int64_t{c.x} + c.value, c.y, c.width, c.height);
-            if (c.orientation == 1) return Inside(px, py, c.x, int64_t{c.y} + c.value, c.width, c.height);
+            if (c.orientation == 0)
+                return Inside(px, py, int64_t{c.x} + c.value, c.y, c.width, c.height);
+            if (c.orientation == 1)
+                return Inside(px, py, c.x, int64_t{c.y} + c.value, c.width, c.height);
             return false;
         case ControlScrollBar: {
             // Only the thumb. A bar without content size has no thumb to hit.
@@ -46,4 +48,6 @@ void SetHoveredControl(int32_t index, Control* items) {
     if (index >= 0 && index < controlCount) items[index].hovered = 1;
 }
 
-void RefreshHover(Control* items) { SetHoveredControl(HitTestControls(items), items); }
+void RefreshHover(Control* items) {
+    SetHoveredControl(HitTestControls(items), items);
+}

@@ -55,8 +55,8 @@ struct StartedProcess {
     uint32_t startupFlags;
     uint16_t showWindow;
     bool started;
-    int32_t waits;   // waits on its handle
-    bool closed;     // its handle was closed
+    int32_t waits;  // waits on its handle
+    bool closed;    // its handle was closed
 };
 void HeadlessSetProgramFolder(const std::string& folder);
 void HeadlessAddProgramFile(const std::string& path);

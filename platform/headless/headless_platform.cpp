@@ -74,9 +74,13 @@ Window* Win(WindowHandle handle) {
     return nullptr;
 }
 
-WindowHandle Handle(Window* window) { return reinterpret_cast<WindowHandle>(window); }
+WindowHandle Handle(Window* window) {
+    return reinterpret_cast<WindowHandle>(window);
+}
 
-bool Captioned(uint32_t style) { return (style & WS_CAPTION) != 0; }
+bool Captioned(uint32_t style) {
+    return (style & WS_CAPTION) != 0;
+}
 
 OsRect ClientRectOnScreen(const Window& w) {
     if (!Captioned(w.style)) return w.rect;
@@ -115,7 +119,8 @@ void Invalidate(Window& w, const OsRect* area) {
     r.right = std::min(r.right, width);
     r.bottom = std::min(r.bottom, height);
     for (int32_t y = r.top; y < r.bottom; ++y) {
-        for (int32_t x = r.left; x < r.right; ++x) w.update[size_t(y) * size_t(width) + size_t(x)] = 1;
+        for (int32_t x = r.left; x < r.right; ++x)
+            w.update[size_t(y) * size_t(width) + size_t(x)] = 1;
     }
     if (r.left < r.right && r.top < r.bottom) w.hasUpdate = true;
 }
@@ -138,7 +143,9 @@ LResult Send(Window* w, uint32_t message, WParam wParam = 0, LParam lParam = 0) 
     return CallProc(w, message, wParam, lParam, true);
 }
 
-WParam KeyState() { return (sim.leftDown ? MK_LBUTTON : 0u) | (sim.rightDown ? MK_RBUTTON : 0u); }
+WParam KeyState() {
+    return (sim.leftDown ? MK_LBUTTON : 0u) | (sim.rightDown ? MK_RBUTTON : 0u);
+}
 
 Window* PointerTarget() {
     if (sim.capture != nullptr) return sim.capture;
@@ -158,8 +165,9 @@ void QueuePointerMessage(uint32_t message) {
     Window* target = PointerTarget();
     if (target == nullptr) return;
     OsRect client = ClientRectOnScreen(*target);
-    sim.input.push_back(OsMessage{Handle(target), message, KeyState(),
-                                  PackPoint(sim.cursor.x - client.left, sim.cursor.y - client.top)});
+    sim.input.push_back(
+        OsMessage{Handle(target), message, KeyState(),
+                  PackPoint(sim.cursor.x - client.left, sim.cursor.y - client.top)});
 }
 
 Window* PaintPending() {
@@ -262,9 +270,13 @@ void HeadlessReset(int32_t screenWidth, int32_t screenHeight) {
     sim.screen.assign(size_t(screenWidth) * size_t(screenHeight), 0);
 }
 
-void HeadlessAdvanceClock(uint32_t milliseconds) { sim.clock += milliseconds; }
+void HeadlessAdvanceClock(uint32_t milliseconds) {
+    sim.clock += milliseconds;
+}
 
-uint64_t HeadlessClock() { return sim.clock; }
+uint64_t HeadlessClock() {
+    return sim.clock;
+}
 
 void HeadlessPointerMoveTo(int32_t screenX, int32_t screenY) {
     sim.cursor = OsPoint{screenX, screenY};
@@ -274,8 +286,8 @@ void HeadlessPointerMoveTo(int32_t screenX, int32_t screenY) {
 void HeadlessPointerButton(HeadlessButton button, bool down) {
     bool left = button == HeadlessButton::Left;
     (left ? sim.leftDown : sim.rightDown) = down;
-    uint32_t message = left ? (down ? WM_LBUTTONDOWN : WM_LBUTTONUP)
-                            : (down ? WM_RBUTTONDOWN : WM_RBUTTONUP);
+    uint32_t message =
+        left ? (down ? WM_LBUTTONDOWN : WM_LBUTTONUP) : (down ? WM_RBUTTONDOWN : WM_RBUTTONUP);
     QueuePointerMessage(message);
 }
 
@@ -286,7 +298,9 @@ void HeadlessKeyDown(uint32_t virtualKey) {
         OsMessage{Handle(sim.active), WM_KEYDOWN, virtualKey, LParam{1 | (kScanCode << 16)}});
 }
 
-void HeadlessSetIdleHook(std::function<void()> hook) { sim.idleHook = std::move(hook); }
+void HeadlessSetIdleHook(std::function<void()> hook) {
+    sim.idleHook = std::move(hook);
+}
 
 uint32_t HeadlessScreenPixel(int32_t x, int32_t y) {
     if (x < 0 || y < 0 || x >= sim.screenWidth || y >= sim.screenHeight) return 0;
@@ -313,27 +327,44 @@ bool HeadlessIsVisible(WindowHandle window) {
     return w != nullptr && w->visible;
 }
 
-bool HeadlessWindowExists(WindowHandle window) { return Win(window) != nullptr; }
+bool HeadlessWindowExists(WindowHandle window) {
+    return Win(window) != nullptr;
+}
 
-int32_t HeadlessCursorShowCount() { return sim.cursorShowCount; }
+int32_t HeadlessCursorShowCount() {
+    return sim.cursorShowCount;
+}
 
-void HeadlessSetProgramFolder(const std::string& folder) { sim.programFolder = folder; }
+void HeadlessSetProgramFolder(const std::string& folder) {
+    sim.programFolder = folder;
+}
 
-void HeadlessAddProgramFile(const std::string& path) { sim.programFiles.insert(path); }
+void HeadlessAddProgramFile(const std::string& path) {
+    sim.programFiles.insert(path);
+}
 
-const std::vector<StartedProcess>& HeadlessProcessLog() { return sim.processes; }
+const std::vector<StartedProcess>& HeadlessProcessLog() {
+    return sim.processes;
+}
 
-const std::vector<LoggedMessage>& HeadlessMessageLog() { return sim.log; }
+const std::vector<LoggedMessage>& HeadlessMessageLog() {
+    return sim.log;
+}
 
-void HeadlessClearMessageLog() { sim.log.clear(); }
+void HeadlessClearMessageLog() {
+    sim.log.clear();
+}
 
 // ---- the seam ----
 
-ModuleHandle OsGetModuleHandle() { return reinterpret_cast<ModuleHandle>(&sim); }
+ModuleHandle OsGetModuleHandle() {
+    return reinterpret_cast<ModuleHandle>(&sim);
+}
 
 bool OsRegisterClass(const OsWindowClass& windowClass) {
     if (windowClass.className == nullptr || windowClass.proc == nullptr) return false;
-    return sim.classes.emplace(windowClass.className, std::pair{windowClass.style, windowClass.proc})
+    return sim.classes
+        .emplace(windowClass.className, std::pair{windowClass.style, windowClass.proc})
         .second;
 }
 
@@ -455,7 +486,9 @@ DeviceContext OsGetDC(WindowHandle window) {
     return Win(window) != nullptr ? reinterpret_cast<DeviceContext>(window) : nullptr;
 }
 
-int32_t OsReleaseDC(WindowHandle window, DeviceContext /*dc*/) { return Win(window) != nullptr; }
+int32_t OsReleaseDC(WindowHandle window, DeviceContext /*dc*/) {
+    return Win(window) != nullptr;
+}
 
 int32_t OsGetDeviceCaps(DeviceContext /*dc*/, int32_t index) {
     if (index == HORZRES) return sim.screenWidth;
@@ -550,7 +583,9 @@ bool OsReleaseCapture() {
     return true;
 }
 
-WindowHandle OsGetCapture() { return Handle(sim.capture); }
+WindowHandle OsGetCapture() {
+    return Handle(sim.capture);
+}
 
 LResult OsDefWindowProc(WindowHandle window, uint32_t message, WParam /*wParam*/, LParam lParam) {
     Window* w = Win(window);
@@ -660,7 +695,7 @@ ProcessHandle OsCreateProcess(const OsProcessStart& start) {
                           false};
     // Without an application name the program is searched for in the program's folder.
     std::string file = start.applicationName != nullptr ? record.applicationName
-                                                         : sim.programFolder + record.commandLine;
+                                                        : sim.programFolder + record.commandLine;
     record.started = sim.programFiles.count(file) == 1;
     sim.processes.push_back(record);
     if (!record.started) return nullptr;

@@ -8,9 +8,15 @@
 static_assert(sizeof(PAINTSTRUCT) <= sizeof(OsPaint::opaque));
 
 namespace {
-HWND Hwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
-WindowHandle Handle(HWND window) { return reinterpret_cast<WindowHandle>(window); }
-HDC Hdc(DeviceContext dc) { return reinterpret_cast<HDC>(dc); }
+HWND Hwnd(WindowHandle window) {
+    return reinterpret_cast<HWND>(window);
+}
+WindowHandle Handle(HWND window) {
+    return reinterpret_cast<WindowHandle>(window);
+}
+HDC Hdc(DeviceContext dc) {
+    return reinterpret_cast<HDC>(dc);
+}
 
 // The portable window procedure has the C calling convention; USER32 calls this one.
 WindowProc registeredProc = nullptr;
@@ -61,7 +67,9 @@ WindowHandle OsCreateWindow(uint32_t exStyle, const char* className, const char*
                                   nullptr, reinterpret_cast<HINSTANCE>(instance), nullptr));
 }
 
-bool OsDestroyWindow(WindowHandle window) { return DestroyWindow(Hwnd(window)) != 0; }
+bool OsDestroyWindow(WindowHandle window) {
+    return DestroyWindow(Hwnd(window)) != 0;
+}
 
 bool OsAdjustWindowRect(OsRect* rect, uint32_t style, uint32_t exStyle) {
     RECT r{rect->left, rect->top, rect->right, rect->bottom};
@@ -110,7 +118,9 @@ int32_t OsReleaseDC(WindowHandle window, DeviceContext dc) {
     return ReleaseDC(Hwnd(window), Hdc(dc));
 }
 
-int32_t OsGetDeviceCaps(DeviceContext dc, int32_t index) { return GetDeviceCaps(Hdc(dc), index); }
+int32_t OsGetDeviceCaps(DeviceContext dc, int32_t index) {
+    return GetDeviceCaps(Hdc(dc), index);
+}
 
 bool OsRedrawWindow(WindowHandle window, const OsRect* area, uint32_t flags) {
     RECT r{};
@@ -148,13 +158,21 @@ bool OsSetTimer(WindowHandle window, uintptr_t id, uint32_t milliseconds) {
     return SetTimer(Hwnd(window), id, milliseconds, nullptr) != 0;
 }
 
-bool OsKillTimer(WindowHandle window, uintptr_t id) { return KillTimer(Hwnd(window), id) != 0; }
+bool OsKillTimer(WindowHandle window, uintptr_t id) {
+    return KillTimer(Hwnd(window), id) != 0;
+}
 
-WindowHandle OsSetCapture(WindowHandle window) { return Handle(SetCapture(Hwnd(window))); }
+WindowHandle OsSetCapture(WindowHandle window) {
+    return Handle(SetCapture(Hwnd(window)));
+}
 
-bool OsReleaseCapture() { return ReleaseCapture() != 0; }
+bool OsReleaseCapture() {
+    return ReleaseCapture() != 0;
+}
 
-WindowHandle OsGetCapture() { return Handle(GetCapture()); }
+WindowHandle OsGetCapture() {
+    return Handle(GetCapture());
+}
 
 LResult OsDefWindowProc(WindowHandle window, uint32_t message, WParam wParam, LParam lParam) {
     return DefWindowProcA(Hwnd(window), message, wParam, lParam);
@@ -186,7 +204,9 @@ LResult OsDispatchMessage(const OsMessage* message) {
     return DispatchMessageA(&msg);
 }
 
-bool OsWaitMessage() { return WaitMessage() != 0; }
+bool OsWaitMessage() {
+    return WaitMessage() != 0;
+}
 
 bool OsPostMessage(WindowHandle window, uint32_t message, WParam wParam, LParam lParam) {
     return PostMessageA(Hwnd(window), message, wParam, lParam) != 0;
@@ -196,7 +216,9 @@ LResult OsSendMessage(WindowHandle window, uint32_t message, WParam wParam, LPar
     return SendMessageA(Hwnd(window), message, wParam, lParam);
 }
 
-void OsPostQuitMessage(int32_t exitCode) { PostQuitMessage(exitCode); }
+void OsPostQuitMessage(int32_t exitCode) {
+    PostQuitMessage(exitCode);
+}
 
 ProcessHandle OsCreateProcess(const OsProcessStart& start) {
     STARTUPINFOA startup{};
@@ -237,6 +259,10 @@ bool OsGetCursorPos(OsPoint* point) {
     return true;
 }
 
-bool OsSetCursorPos(int32_t x, int32_t y) { return SetCursorPos(x, y) != 0; }
+bool OsSetCursorPos(int32_t x, int32_t y) {
+    return SetCursorPos(x, y) != 0;
+}
 
-int32_t OsShowCursor(bool show) { return ShowCursor(show ? TRUE : FALSE); }
+int32_t OsShowCursor(bool show) {
+    return ShowCursor(show ? TRUE : FALSE);
+}

@@ -113,14 +113,14 @@ TEST_F(LauncherMainTest, OtherInputStartsNothingAndACloseRequestEndsTheLauncher)
     for (const char* name : {"setup_ger.exe", "setup_eng.exe", "setup_fra.exe", "setup_ita.exe"}) {
         HeadlessAddProgramFile(std::string("C:\\Varorizo\\") + name);
     }
-    Click(300, 300);                                      // the background
-    MoveTo(700, 450);                                     // Italian
-    Press(HeadlessButton::Right, true);                   // a right click on it
+    Click(300, 300);                     // the background
+    MoveTo(700, 450);                    // Italian
+    Press(HeadlessButton::Right, true);  // a right click on it
     Press(HeadlessButton::Right, false);
     script.push_back([] { HeadlessKeyDown(VK_RETURN); });  // a key and its character
     script.push_back([] { HeadlessKeyDown('I'); });
-    Press(HeadlessButton::Left, true);                    // pressed on Italian ...
-    MoveTo(300, 590);                                     // ... and released off the buttons
+    Press(HeadlessButton::Left, true);  // pressed on Italian ...
+    MoveTo(300, 590);                   // ... and released off the buttons
     Press(HeadlessButton::Left, false);
     Ticks(3);
     EXPECT_EQ(LauncherMain(SW_SHOWNORMAL), 0);

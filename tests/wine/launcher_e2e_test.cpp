@@ -62,7 +62,8 @@ protected:
         CreateDirectoryA(root.c_str(), nullptr);
         CreateDirectoryA(app.c_str(), nullptr);
         CreateDirectoryA(current.c_str(), nullptr);
-        ASSERT_TRUE(CopyFileA(WindowsPath(VARORIZO_LAUNCHER).c_str(), (app + "launcher.exe").c_str(), FALSE));
+        ASSERT_TRUE(CopyFileA(WindowsPath(VARORIZO_LAUNCHER).c_str(),
+                              (app + "launcher.exe").c_str(), FALSE));
     }
     void TearDown() override {
         if (process != nullptr) {
@@ -73,7 +74,8 @@ protected:
         RemoveDirectoryA(root.c_str());
     }
     void InstallStandIn(const std::string& folder, const char* name) {
-        ASSERT_TRUE(CopyFileA(WindowsPath(VARORIZO_STANDIN).c_str(), (folder + name).c_str(), FALSE));
+        ASSERT_TRUE(
+            CopyFileA(WindowsPath(VARORIZO_STANDIN).c_str(), (folder + name).c_str(), FALSE));
     }
     void Start() {
         STARTUPINFOA startup{};

@@ -96,7 +96,8 @@ TEST_F(RealWindowTest, AChangedPixelReachesTheScreenOnlyThroughItsInvalidatedAre
     std::vector<uint32_t> screen = ScreenShot(&width, &height);
     ASSERT_FALSE(screen.empty());
     POINT o = ClientOrigin();
-    EXPECT_EQ(screen[size_t(o.y + 10) * size_t(width) + size_t(o.x + 10)], FrameBuffer[10 * 800 + 10]);
+    EXPECT_EQ(screen[size_t(o.y + 10) * size_t(width) + size_t(o.x + 10)],
+              FrameBuffer[10 * 800 + 10]);
     EXPECT_EQ(screen[size_t(o.y + 10) * size_t(width) + size_t(o.x + 400)],
               FrameBuffer[10 * 800 + 400] ^ 0x00FFFFFFu);
 }
