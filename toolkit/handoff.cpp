@@ -1,9 +1,10 @@
 // Press and release actions by control type. Types whose gesture continues in a modal loop
 // (slider, cell pickers, drag source, scroll bar, dial, drag-and-drop, free motion, text field)
-// end here too; the pointer may have moved meanwhile, so hover is refreshed after them.
+// run it from here; the pointer may have moved meanwhile, so hover is refreshed after them.
 #include "toolkit/handoff.h"
 
 #include "render/paint_control.h"
+#include "toolkit/tracking.h"
 
 namespace {
 
@@ -19,11 +20,21 @@ void PressDragDropArea(int32_t h, Control* items, UiEvent* event) {
     if (c.onPointer.area != nullptr && c.onPointer.area(items, h, 64, pointerX, pointerY) != 1) {
         c.selectedCell = -1;
         if (c.onPointer.area != nullptr) c.onPointer.area(items, h, 8, pointerX, pointerY);
+        TrackDragDrop(nullptr, items, h);
         return;
     }
     c.pressX = pointerX;
     c.pressY = pointerY;
     event->detail = PointerUnmoved(h, items) == 1 ? 1 : 2;
+}
+
+// A picker shows its new cell at rest once its pop-up has closed.
+void AfterPicker(int32_t h, Control* items) {
+    items[h].hovered = 0;
+    items[h].level = 0;
+    PaintControl(h, items);
+    RefreshHover(items);
+    pressedIndex = -1;
 }
 
 }  // namespace
@@ -32,15 +43,14 @@ void LeftPressAction(int32_t h, Control* items, UiEvent* event) {
     Control& c = items[h];
     switch (c.type) {
         case ControlCellPicker:
+            AfterPicker(h, items);
+            return;
         case ControlFramedCellPicker:
-            c.hovered = 0;
-            c.level = 0;
-            PaintControl(h, items);
-            RefreshHover(items);
-            pressedIndex = -1;
+            AfterPicker(h, items);
             return;
         case ControlDragSource:
             CallPointer(c, items, h, 0);
+            TrackDragSource(nullptr, items, h);
             RefreshHover(items);
             return;
         case ControlPressArea:
@@ -55,9 +65,19 @@ void LeftPressAction(int32_t h, Control* items, UiEvent* event) {
             RefreshHover(items);
             return;
         case ControlSliderKnob:
+            TrackSliderKnob(nullptr, items, h);
+            RefreshHover(items);
+            return;
         case ControlScrollBar:
+            TrackScrollThumb(nullptr, items, h);
+            RefreshHover(items);
+            return;
         case ControlDial:
+            TrackDial(nullptr, items, h);
+            RefreshHover(items);
+            return;
         case ControlFreeMotion:
+            TrackFreeMove(nullptr, items, h);
             RefreshHover(items);
             return;
         default:

@@ -1,0 +1,100 @@
+#include "tests/interaction/interaction_fixture.h"
+
+#include "launcher/display.h"
+#include "launcher/input_state.h"
+
+void InteractionTest::SetUp() {
+    HeadlessWindowTest::SetUp();
+    OsShowWindow(mainWindow, SW_SHOWNORMAL);
+    PumpPending();
+    controls_ = {};
+    list_ = ControlList{kControlListCapacity, 0, controls_.data()};
+    activeList = &list_;
+    controlCount = 0;
+    pressedIndex = -1;
+    pendingFocusIndex = -1;
+    pointerX = 0;
+    pointerY = 0;
+    HeadlessSetIdleHook([this] {
+        if (steps_.empty()) return;
+        auto step = std::move(steps_.front());
+        steps_.pop_front();
+        step();
+    });
+}
+
+void InteractionTest::TearDown() {
+    HeadlessSetIdleHook(nullptr);
+    activeList = nullptr;
+}
+
+Control& InteractionTest::Add(int32_t type, int32_t x, int32_t y, int32_t width, int32_t height) {
+    Control& c = controls_[static_cast<size_t>(list_.count++)];
+    c = Control{};
+    c.visible = 1;
+    c.x = x;
+    c.y = y;
+    c.width = width;
+    c.height = height;
+    c.type = type;
+    return c;
+}
+
+void InteractionTest::Script(std::vector<std::function<void()>> steps) {
+    steps_.assign(steps.begin(), steps.end());
+}
+
+void InteractionTest::MoveTo(int32_t x, int32_t y) {
+    const OsPoint p = ScreenOf(x, y);
+    HeadlessPointerMoveTo(p.x, p.y);
+}
+void InteractionTest::LeftDown() {
+    HeadlessPointerButton(HeadlessButton::Left, true);
+}
+void InteractionTest::LeftUp() {
+    HeadlessPointerButton(HeadlessButton::Left, false);
+}
+void InteractionTest::RightDown() {
+    HeadlessPointerButton(HeadlessButton::Right, true);
+}
+void InteractionTest::RightUp() {
+    HeadlessPointerButton(HeadlessButton::Right, false);
+}
+void InteractionTest::Key(uint32_t virtualKey) {
+    HeadlessKeyDown(virtualKey);
+}
+void InteractionTest::Tick() {
+    HeadlessAdvanceClock(25);
+}
+
+void InteractionTest::PressAt(int32_t x, int32_t y) {
+    MoveTo(x, y);
+    LeftDown();
+}
+
+UiEvent InteractionTest::Until(UiEventKind kind) {
+    UiEvent event{};
+    for (int32_t i = 0; i < 64; ++i) {
+        GetUiEvent(&event);
+        if (event.kind == kind) return event;
+    }
+    ADD_FAILURE() << "no event of kind " << kind;
+    return event;
+}
+
+std::vector<uint32_t> InteractionTest::Frame() const {
+    return std::vector<uint32_t>(FrameBuffer, FrameBuffer + 800 * 600);
+}
+
+int32_t PixelsChanged(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b) {
+    int32_t changed = 0;
+    for (size_t i = 0; i < a.size() && i < b.size(); ++i) changed += a[i] != b[i] ? 1 : 0;
+    return changed;
+}
+
+std::vector<uint8_t> SolidPicture(int32_t width, int32_t height, uint8_t red, uint8_t green,
+                                  uint8_t blue) {
+    std::vector<uint8_t> picture;
+    for (int32_t i = 0; i < width * height; ++i) picture.insert(picture.end(), {red, green, blue});
+    return picture;
+}
