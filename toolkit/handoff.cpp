@@ -43,9 +43,11 @@ void LeftPressAction(int32_t h, Control* items, UiEvent* event) {
     Control& c = items[h];
     switch (c.type) {
         case ControlCellPicker:
+            TrackCellPicker(nullptr, items, h);
             AfterPicker(h, items);
             return;
         case ControlFramedCellPicker:
+            TrackFramedCellPicker(nullptr, items, h);
             AfterPicker(h, items);
             return;
         case ControlDragSource:
@@ -89,6 +91,7 @@ void RightPressAction(int32_t h, Control* items) {
     Control& c = items[h];
     if (c.type != ControlDragSource || (c.flags & FlagPopup) == 0) return;
     CallPointer(c, items, h, 64);
+    TrackPopupGrid(nullptr, items, h);
     RefreshHover(items);
 }
 
