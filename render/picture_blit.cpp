@@ -17,6 +17,21 @@ struct ScalarKernel {
     }
 };
 
+void Dispatch(BlendPath path, const PictureBlit& blit) {
+    switch (path) {
+#if defined(VARORIZO_SSSE3_PATH)
+        case BlendPathSsse3:
+            return BlitPictureSsse3(blit);
+#endif
+#if defined(VARORIZO_AVX2_PATH)
+        case BlendPathAvx2:
+            return BlitPictureAvx2(blit);
+#endif
+        default:
+            return BlitPictureScalar(blit);
+    }
+}
+
 BlendPath FastestBlendPath() {
     if (BlendPathSupported(BlendPathAvx2)) return BlendPathAvx2;
     if (BlendPathSupported(BlendPathSsse3)) return BlendPathSsse3;
@@ -53,21 +68,9 @@ bool BlendPathSupported(BlendPath path) {
 BlendPath blendPath = FastestBlendPath();
 
 void BlitPictureWith(BlendPath path, const PictureBlit& blit) {
-    if (!BlendPathSupported(path)) path = BlendPathScalar;
-    switch (path) {
-#if defined(VARORIZO_SSSE3_PATH)
-        case BlendPathSsse3:
-            return BlitPictureSsse3(blit);
-#endif
-#if defined(VARORIZO_AVX2_PATH)
-        case BlendPathAvx2:
-            return BlitPictureAvx2(blit);
-#endif
-        default:
-            return BlitPictureScalar(blit);
-    }
+    Dispatch(BlendPathSupported(path) ? path : BlendPathScalar, blit);
 }
 
 void BlitPicture(const PictureBlit& blit) {
-    BlitPictureWith(blendPath, blit);
+    Dispatch(blendPath, blit);
 }

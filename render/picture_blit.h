@@ -23,12 +23,14 @@ struct PictureBlit {
     uint32_t t;  // Mix level, 0..100
 };
 
-// The implementations; the fast ones exist only where the compiler targets x86-64.
+// The implementations; the fast ones exist only where the compiler targets x86-64. Whoever
+// changes blendPath sets it only to a path that BlendPathSupported accepts.
 enum BlendPath : int32_t { BlendPathScalar, BlendPathSsse3, BlendPathAvx2 };
-extern BlendPath blendPath;  // used by BlitPicture: the fastest one this processor runs
+extern BlendPath blendPath;  // BlitPicture's path, at first the fastest this processor runs
 
 bool BlendPathSupported(BlendPath path);
 // Writes the colour bytes of every pixel of the rectangle; fourth bytes stay. Pixels are computed
 // as by the rules of pixel_rules.h, the mask applied by BlendByMask after the source rule.
 void BlitPicture(const PictureBlit& blit);
+// The same on a chosen path; one the processor lacks falls back to the scalar path.
 void BlitPictureWith(BlendPath path, const PictureBlit& blit);
