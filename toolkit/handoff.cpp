@@ -106,9 +106,14 @@ void ReleaseAction(int32_t h, Control* items) {
         case ControlRadioButton:
             SelectRadioButton(activeList, c.id);
             return;
+        case ControlTextField:
+            TrackTextField(nullptr, items, h);
+            return;
         default:
             return;  // the event itself is the click
     }
 }
 
-void EditChainedTextField(int32_t /*k*/, Control* /*items*/) { pendingFocusIndex = -1; }
+void EditChainedTextField(int32_t k, Control* items) {
+    TrackTextField(nullptr, items, k);
+}
