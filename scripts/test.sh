@@ -32,7 +32,7 @@ build() {
 run_ctest() {
     local preset=$1; shift
     local log="$logs/test-$preset.log"
-    ctest --preset "$preset" "$@" 2>&1 | tee "$log" | grep -E "^\s*[0-9]+/[0-9]+ Test|tests passed|Failed|\*\*\*" | grep -v " Passed " || true
+    ctest --preset "$preset" "$@" 2>&1 | tee "$log" | grep -E "\*\*\*|\(Failed\)|tests passed" || true
     local summary total bad
     summary=$(grep -E "tests passed, [0-9]+ tests? failed out of [0-9]+" "$log" | tail -1)
     if [ -z "$summary" ] && grep -q "No tests were found" "$log"; then

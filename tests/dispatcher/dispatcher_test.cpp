@@ -24,6 +24,16 @@ protected:
         OsShowWindow(mainWindow, SW_SHOWNORMAL);
         PumpPending();
     }
+    void TearDown() override {
+        ReleaseList();
+        HeadlessWindowTest::TearDown();
+    }
+    static void ReleaseList() {
+        if (activeList == nullptr) return;
+        FreeAligned(activeList->items);
+        FreeAligned(activeList);
+        activeList = nullptr;
+    }
     // A visible 20 x 20 control of `type` at (x, y), with plain 20 x 20 pictures.
     int32_t Add(int32_t type, int32_t x, int32_t y, uint32_t flags = FlagFade) {
         int32_t i = activeList->count++;
@@ -319,6 +329,7 @@ TEST_F(DispatcherTest, APressAreaRecordsWhereItWasPressed) {
 }
 
 TEST_F(DispatcherTest, AListWithoutItsSlotsServesNoControls) {
+    ReleaseList();
     FailAlignedAllocAfter(1);
     ControlList* list = CreateControlList();
     FailAlignedAllocAfter(-1);

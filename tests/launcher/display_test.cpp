@@ -86,6 +86,7 @@ TEST_F(DisplayTest, UpdateWindowNowWithNothingPendingSendsNoPaint) {
 }
 
 TEST_F(DisplayTest, AFailedFrameBufferAllocationDestroysTheWindow) {
+    ReleaseFrameBuffer();
     HeadlessReset();
     const int32_t liveBlocks = alignedAllocCount;
     FailAlignedAllocAfter(0);

@@ -39,7 +39,18 @@ protected:
             step();
         });
     }
-    void TearDown() override { HeadlessSetIdleHook(nullptr); }
+    // The launcher keeps its frame buffer and list for the life of the process; each test
+    // releases them so the next one starts clean.
+    void TearDown() override {
+        HeadlessSetIdleHook(nullptr);
+        if (activeList != nullptr) {
+            FreeAligned(activeList->items);
+            FreeAligned(activeList);
+            activeList = nullptr;
+        }
+        FreeAligned(FrameBuffer);
+        FrameBuffer = nullptr;
+    }
 
     void MoveTo(int32_t x, int32_t y) {
         script.push_back([x, y] {

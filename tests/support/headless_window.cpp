@@ -7,7 +7,13 @@ void PrintTo(const OsRect& rect, std::ostream* os) {
     *os << "(" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom << ")";
 }
 
+void HeadlessWindowTest::ReleaseFrameBuffer() {
+    FreeAligned(FrameBuffer);
+    FrameBuffer = nullptr;
+}
+
 void HeadlessWindowTest::StartWindow(int32_t screenWidth, int32_t screenHeight) {
+    ReleaseFrameBuffer();
     HeadlessReset(screenWidth, screenHeight);
     FailAlignedAllocAfter(-1);
     ASSERT_NE(CreateMainWindow("Varorizo"), nullptr);

@@ -13,7 +13,10 @@ void PrintTo(const OsRect& rect, std::ostream* os);
 class HeadlessWindowTest : public ::testing::Test {
 protected:
     void SetUp() override { StartWindow(1024, 768); }
+    // The program never frees its frame buffer; a test that makes a new one releases the last.
+    void TearDown() override { ReleaseFrameBuffer(); }
 
+    static void ReleaseFrameBuffer();
     void StartWindow(int32_t screenWidth, int32_t screenHeight);
     // Dispatches queued messages (paints included) until only timers could come.
     void PumpPending();
