@@ -22,6 +22,6 @@ function(varorizo_test name)
     if(WIN32)
         set(serial TRUE)
     endif()
-    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 600
                          PROPERTIES RUN_SERIAL ${serial})
 endfunction()
