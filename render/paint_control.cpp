@@ -3,6 +3,7 @@
 // A control's words never make the painter divide by zero or read outside a cell sheet or a
 // dial strip; a missing picture draws nothing.
 #include "render/paint_control.h"
+#include "toolkit/scroll_thumb.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -98,15 +99,8 @@ void DrawDialFrame(const Control& c) {
 
 // The thumb's start cap, middle and end cap, each through its mask; the track is left as it is.
 void DrawScrollThumb(const Control& c, bool horizontal, PictureSource source) {
-    const int32_t bar = horizontal ? c.width : c.height;
     const int32_t e = c.extent;
-    int64_t length = int64_t{c.value} * bar / c.rangeEnd;
-    if (length < 2 * int64_t{e} + 1) {
-        length = 2 * int64_t{e} + 1;
-    } else if (length > bar) {
-        length = bar;
-    }
-    const auto t = static_cast<int32_t>(length);
+    const auto t = static_cast<int32_t>(ScrollThumbLength(c));
     const int32_t middle = t - 2 * e;
     const LevelPictures start{c.imageNormal, nullptr, 0};
     const LevelPictures slice{c.imageHover, nullptr, 0};
