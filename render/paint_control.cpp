@@ -3,7 +3,6 @@
 // A control's words never make the painter divide by zero or read outside a cell sheet or a
 // dial strip; a missing picture draws nothing.
 #include "render/paint_control.h"
-#include "toolkit/scroll_thumb.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -13,6 +12,7 @@
 #include "render/font.h"
 #include "render/frame_bounds.h"
 #include "render/picture_blit.h"
+#include "toolkit/scroll_thumb.h"
 
 namespace {
 

@@ -29,7 +29,7 @@ constexpr uint32_t HalfIntensity(uint32_t s) {
 }
 // (g * (100 - t) + 255 * t) / 100: background g lightened towards white by level t in 0..100.
 constexpr uint32_t OutlineLighten(uint32_t g, uint32_t t) {
-    return DivideBy100(g * (100 - t) + 255 * t);
+    return MixByLevel(g, 255, t);
 }
 
 // An RgbPicture pixel (red, green, blue bytes) as a frame-buffer value with fourth byte 0.

@@ -17,6 +17,15 @@
 
 namespace {
 
+// Nothing reported yet about the control at `index`; the position words are left alone.
+void Preset(UiEvent* event, int32_t index) {
+    event->kind = EventNone;
+    event->index = index;
+    event->key = -1;
+    event->reserved = -1;
+    event->detail = 0;
+}
+
 // The text field after `from` in list order, wrapping round, whatever its state; -1: none.
 int32_t NextTextField(const Control* items, int32_t from) {
     for (int32_t i = from + 1; i < controlCount; ++i) {
@@ -35,10 +44,7 @@ bool Act(int32_t h, Control* items, UiEvent* event) {
             if (h < 0) {
                 event->kind = EventMove;
             } else if (items[h].type == ControlHoverArea) {
-                const Control& c = items[h];
-                if (c.onPointer.pointer != nullptr) {
-                    c.onPointer.pointer(items, h, 0, pointerX, pointerY, c.x, c.y);
-                }
+                CallOnPointer(h, items, 0);
                 event->kind = EventMove;
             } else {
                 event->kind = EventMoveOver;
@@ -92,11 +98,7 @@ UiEvent* GetUiEvent(UiEvent* event) {
     // A missing list, or one without its slot block, has no controls to serve.
     Control* items = activeList != nullptr ? activeList->items : nullptr;
     controlCount = items != nullptr ? activeList->count : 0;
-    event->kind = EventNone;
-    event->index = -1;
-    event->key = -1;
-    event->reserved = -1;
-    event->detail = 0;
+    Preset(event, -1);
 
     if (pendingFocusIndex != -1) {
         const int32_t next = NextTextField(items, pendingFocusIndex);
@@ -117,11 +119,7 @@ UiEvent* GetUiEvent(UiEvent* event) {
         pointerY = inputY;
         const int32_t h = HitTestControls(items);
         SetHoveredControl(h, items);
-        event->kind = EventNone;
-        event->index = h;
-        event->key = -1;
-        event->reserved = -1;
-        event->detail = 0;
+        Preset(event, h);
         event->eventX = pointerX;
         event->eventY = pointerY;
         if (Act(h, items, event)) return event;

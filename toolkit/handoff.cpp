@@ -8,12 +8,6 @@
 
 namespace {
 
-void CallPointer(const Control& c, Control* items, int32_t h, int32_t reason) {
-    if (c.onPointer.pointer != nullptr) {
-        c.onPointer.pointer(items, h, reason, pointerX, pointerY, c.x, c.y);
-    }
-}
-
 // A drag-and-drop area asks its callback whether the press is a click (result 1) or a drag.
 void PressDragDropArea(int32_t h, Control* items, UiEvent* event) {
     Control& c = items[h];
@@ -39,6 +33,13 @@ void AfterPicker(int32_t h, Control* items) {
 
 }  // namespace
 
+void CallOnPointer(int32_t h, Control* items, int32_t reason) {
+    const Control& c = items[h];
+    if (c.onPointer.pointer != nullptr) {
+        c.onPointer.pointer(items, h, reason, pointerX, pointerY, c.x, c.y);
+    }
+}
+
 void LeftPressAction(int32_t h, Control* items, UiEvent* event) {
     Control& c = items[h];
     switch (c.type) {
@@ -51,7 +52,7 @@ void LeftPressAction(int32_t h, Control* items, UiEvent* event) {
             AfterPicker(h, items);
             return;
         case ControlDragSource:
-            CallPointer(c, items, h, 0);
+            CallOnPointer(h, items, 0);
             TrackDragSource(nullptr, items, h);
             RefreshHover(items);
             return;
@@ -90,7 +91,7 @@ void LeftPressAction(int32_t h, Control* items, UiEvent* event) {
 void RightPressAction(int32_t h, Control* items) {
     Control& c = items[h];
     if (c.type != ControlDragSource || (c.flags & FlagPopup) == 0) return;
-    CallPointer(c, items, h, 64);
+    CallOnPointer(h, items, 64);
     TrackPopupGrid(nullptr, items, h);
     RefreshHover(items);
 }

@@ -3,6 +3,8 @@
 #pragma once
 #include "toolkit/dispatcher.h"
 
+// Calls control h's onPointer, if set, in the pointer form with the pointer and its position.
+void CallOnPointer(int32_t h, Control* items, int32_t reason);
 // Left press on control h (pressedIndex already h); may set the event's detail.
 void LeftPressAction(int32_t h, Control* items, UiEvent* event);
 // Right press on control h (pressedIndex already h).

@@ -17,6 +17,7 @@
 #include "launcher/display.h"
 #include "render/draw.h"
 #include "render/frame_bounds.h"
+#include "render/pixel_rules.h"
 #include "toolkit/track_pump.h"
 #include "toolkit/tracking.h"
 
@@ -89,7 +90,7 @@ void DrawCells(const Popup& p, int32_t hovered) {
             const int32_t x0 = column * p.cellWidth;
             const uint8_t* s = sheet + 3 * (ptrdiff_t{y} * sheetRow + x0);
             for (int32_t k = 0; k < p.cellWidth; ++k, s += 3) {
-                d[x0 + k] = uint32_t{s[0]} << 16 | uint32_t{s[1]} << 8 | s[2];
+                d[x0 + k] = RgbToPixel(s);
             }
         }
     }
