@@ -6,8 +6,8 @@
 #include <cstring>
 #include <vector>
 
-#include "launcher/display.h"
-#include "render/paint_control.h"
+#include "display/display.h"
+#include "toolkit/paint_control.h"
 #include "render/picture_blit.h"
 #include "toolkit/control.h"
 

@@ -3,7 +3,7 @@
 #include "launcher/launcher_main.h"
 
 #include "artwork/artwork.h"
-#include "launcher/display.h"
+#include "display/display.h"
 #include "launcher/installer_start.h"
 #include "toolkit/dispatcher.h"
 
@@ -40,7 +40,7 @@ const char* ChosenInstaller(const UiEvent& event) {
 }  // namespace
 
 int32_t LauncherMain(int32_t showCommand) {
-    if (CreateMainWindow("Varorizo") == nullptr) return 0;
+    if (CreateMainWindow("Varorizo", artBackground) == nullptr) return 0;
     activeList = CreateControlList();
     // A list without its slot block cannot hold the buttons: end as for a missing list.
     if (activeList == nullptr || activeList->items == nullptr) return 0;

@@ -1,10 +1,9 @@
-// Restoring the background, the outline highlight, fills, framed panels and the caret column.
+// Fills, framed panels and the caret column.
 #include "render/draw.h"
 
 #include <algorithm>
-#include <cstring>
 
-#include "launcher/display.h"
+#include "display/display.h"
 #include "render/frame_bounds.h"
 #include "render/pixel_rules.h"
 
@@ -12,14 +11,6 @@ namespace {
 
 void Invalidate(int32_t x, int32_t y, int32_t width, int32_t height) {
     InvalidateArea(y, height, x, width);
-}
-
-// One pixel of the outline ring from the background beneath it.
-void LightenPixel(int32_t x, int32_t y, uint32_t t) {
-    const uint32_t g = backgroundPicture[ptrdiff_t{y} * frameWidth + x];
-    uint32_t* d = FramePixel(x, y);
-    *d = (*d & kFourthByte) | OutlineLighten((g >> 16) & 255, t) << 16 |
-         OutlineLighten((g >> 8) & 255, t) << 8 | OutlineLighten(g & 255, t);
 }
 
 // Copies a width x height RgbPicture, `stride` picture pixels a row (0: one row for every row),
@@ -47,56 +38,6 @@ void CopyEdgeRows(int32_t x, int32_t y, int32_t width, int32_t rows, const uint8
 }
 
 }  // namespace
-
-void RestoreBackground(int32_t index, Control* items) {
-    const Control& c = items[index];
-    if (c.visible != 1) return;
-    int32_t x = c.x;
-    int32_t y = c.y;
-    if (c.type == ControlSliderKnob) {
-        // The knob's rectangle follows its offset; an unknown axis copies nothing and, apart
-        // from orientation 2, invalidates nothing.
-        if (c.orientation == 0) {
-            x += c.value;
-        } else if (c.orientation == 1) {
-            y += c.value;
-        } else {
-            if (c.orientation == 2) Invalidate(c.x, c.y, c.width, c.height);
-            return;
-        }
-    }
-    ASSERT_INSIDE_FRAME(x, y, c.width, c.height);
-    if (c.width > 0) {
-        for (int32_t r = 0; r < c.height; ++r) {
-            std::memcpy(FramePixel(x, y + r), backgroundPicture + ptrdiff_t{y + r} * frameWidth + x,
-                        sizeof(uint32_t) * static_cast<size_t>(c.width));
-        }
-    }
-    Invalidate(x, y, c.width, c.height);
-}
-
-void DrawOutlineHighlight(int32_t index, Control* items) {
-    const Control& c = items[index];
-    // The outline group's level stays within 0..100; the ring's colours never leave 0..255.
-    const auto t = static_cast<uint32_t>(std::clamp(c.level, 0, 100));
-    const int32_t left = c.x - 1;
-    const int32_t right = c.x + c.width;
-    const int32_t top = c.y - 1;
-    const int32_t bottom = c.y + c.height;
-    ASSERT_INSIDE_FRAME(left, top, c.width + 2, 1);
-    ASSERT_INSIDE_FRAME(left, bottom, c.width + 2, 1);
-    ASSERT_INSIDE_FRAME(left, c.y, 1, c.height);
-    ASSERT_INSIDE_FRAME(right, c.y, 1, c.height);
-    for (int32_t x = left; x <= right; ++x) {
-        LightenPixel(x, top, t);
-        LightenPixel(x, bottom, t);
-    }
-    for (int32_t y = c.y; y < bottom; ++y) {
-        LightenPixel(left, y, t);
-        LightenPixel(right, y, t);
-    }
-    Invalidate(left, top, c.width + 2, c.height + 2);
-}
 
 void FillArea(int32_t x, int32_t y, int32_t width, int32_t height, uint8_t red, uint8_t green,
               uint8_t blue) {

@@ -1,16 +1,10 @@
-// The small drawing routines of the fade, the painter and the interaction loops. Each one
+// The small drawing routines of the painter, the pop-ups and the text caret. Each one
 // invalidates what it changed through InvalidateArea; none clips to the frame buffer.
 #pragma once
 #include <cstdint>
 
-#include "toolkit/control.h"
+#include "render/picture.h"
 
-// Copies the background back under the control (a slider knob: under the knob at its offset)
-// and invalidates that rectangle. An invisible control is left alone.
-void RestoreBackground(int32_t index, Control* items);
-// The one-pixel ring just outside the control, its background lightened towards white by the
-// control's level (0..100); invalidates the ring's bounding rectangle. Ignores `visible`.
-void DrawOutlineHighlight(int32_t index, Control* items);
 // Fills the rectangle with one colour (fourth byte 0) and invalidates it, even when empty.
 void FillArea(int32_t x, int32_t y, int32_t width, int32_t height, uint8_t red, uint8_t green,
               uint8_t blue);

@@ -1,9 +1,6 @@
-// Bitmap fonts of text fields: the Font record, width measurement, drawing a string, and the
-// painter's text step of a text field.
+// Bitmap fonts: the Font record, width measurement and drawing a string.
 #pragma once
 #include <cstdint>
-
-#include "toolkit/control.h"
 
 // The first of these set in fontFlags picks the sheet format; with none, 3 bytes red, green, blue.
 enum FontFlags : uint32_t {
@@ -24,6 +21,8 @@ struct Font {
     uint8_t glyphWidths[256];
 };
 
+// The character's width plus the font's spacing: how far the pen moves past it.
+int32_t CharacterAdvance(char ch, const Font* font);
 // Sum of (width + spacing) over the characters; 0 for the empty text.
 int32_t TextWidth(const char* text, const Font* font);
 // The same over the first `count` characters, stopping at the terminator; a negative count
@@ -31,6 +30,3 @@ int32_t TextWidth(const char* text, const Font* font);
 int32_t TextPrefixWidth(int32_t count, const char* text, const Font* font);
 // Draws the text with its top-left corner at (x, y); the caller invalidates.
 void DrawString(const Font* font, const char* text, int32_t x, int32_t y);
-// Fills the text field's inner rectangle, scrolls `rangeStart` so the caret stays in view, and
-// draws the visible characters with the field's alignment (half colour when disabled).
-void DrawControlText(int32_t index, Control* items, Font* font);

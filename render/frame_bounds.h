@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "launcher/display.h"
+#include "display/display.h"
 
 // True when the rectangle is empty or lies inside the frame buffer.
 inline bool InsideFrame(int32_t x, int32_t y, int32_t width, int32_t height) {

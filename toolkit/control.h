@@ -4,15 +4,11 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "render/picture.h"
+
 struct Font;
 struct Control;
 struct PopupGridDescriptor;
-
-// 3 bytes a pixel (red, green, blue), rows top to bottom without padding, no header: the size
-// comes from the control or call that draws it.
-using RgbPicture = const uint8_t*;
-// 1 byte a pixel in the order of its picture: the weight of the picture, 255 = opaque.
-using CoverageMask = const uint8_t*;
 
 enum ControlType : int32_t {
     ControlImageButton = 0,

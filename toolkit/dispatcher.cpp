@@ -10,7 +10,7 @@
 //                  its pop-up
 //   right release  pressedIndex = -1                                EventRightRelease
 //   timer          hover fade step                                  EventTick
-#include "launcher/input_state.h"
+#include "display/input_state.h"
 #include "platform/pump.h"
 #include "toolkit/dispatcher.h"
 #include "toolkit/handoff.h"

@@ -3,7 +3,7 @@
 // run it from here; the pointer may have moved meanwhile, so hover is refreshed after them.
 #include "toolkit/handoff.h"
 
-#include "render/paint_control.h"
+#include "toolkit/paint_control.h"
 #include "toolkit/tracking.h"
 
 namespace {

@@ -1,8 +1,8 @@
 // Radio groups, and the press areas' "has the pointer moved" test.
 #include <algorithm>
 
-#include "launcher/input_state.h"
-#include "render/paint_control.h"
+#include "display/input_state.h"
+#include "toolkit/paint_control.h"
 #include "toolkit/dispatcher.h"
 
 // A group is a run of consecutive entries: the button at index k with position p belongs to

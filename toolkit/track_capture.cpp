@@ -8,8 +8,8 @@
 //
 // However a loop ends (the quit message included) the cursor goes back to where it was and is
 // shown again, and pressedIndex is cleared.
-#include "launcher/display.h"
-#include "render/paint_control.h"
+#include "display/display.h"
+#include "toolkit/paint_control.h"
 #include "toolkit/track_pump.h"
 #include "toolkit/tracking.h"
 

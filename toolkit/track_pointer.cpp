@@ -13,9 +13,8 @@
 // end; the drag loops leave it for the release to clear.
 #include <algorithm>
 
-#include "launcher/display.h"
-#include "render/draw.h"
-#include "render/paint_control.h"
+#include "display/display.h"
+#include "toolkit/paint_control.h"
 #include "toolkit/scroll_thumb.h"
 #include "toolkit/track_pump.h"
 #include "toolkit/tracking.h"

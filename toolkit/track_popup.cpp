@@ -14,7 +14,7 @@
 #include <cstring>
 
 #include "base/aligned_alloc.h"
-#include "launcher/display.h"
+#include "display/display.h"
 #include "render/draw.h"
 #include "render/frame_bounds.h"
 #include "render/pixel_rules.h"

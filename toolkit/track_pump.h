@@ -3,7 +3,7 @@
 #pragma once
 #include <cstdint>
 
-#include "launcher/input_state.h"
+#include "display/input_state.h"
 #include "platform/pump.h"
 #include "toolkit/control.h"
 

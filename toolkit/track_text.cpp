@@ -21,11 +21,11 @@
 #include <cstring>
 
 #include "base/aligned_alloc.h"
-#include "launcher/display.h"
+#include "display/display.h"
 #include "render/draw.h"
 #include "render/font.h"
 #include "render/frame_bounds.h"
-#include "render/paint_control.h"
+#include "toolkit/paint_control.h"
 #include "toolkit/track_pump.h"
 #include "toolkit/tracking.h"
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "base/aligned_alloc.h"
-#include "launcher/input_state.h"
+#include "display/input_state.h"
 #include "tests/support/headless_window.h"
 #include "toolkit/dispatcher.h"
 

@@ -1,7 +1,7 @@
 #include "tests/interaction/interaction_fixture.h"
 
-#include "launcher/display.h"
-#include "launcher/input_state.h"
+#include "display/display.h"
+#include "display/input_state.h"
 
 void InteractionTest::SetUp() {
     HeadlessWindowTest::SetUp();

@@ -2,7 +2,7 @@
 // through GetUiEvent by scripted pointer input.
 #include <string>
 
-#include "launcher/display.h"
+#include "display/display.h"
 #include "platform/headless/headless.h"
 #include "tests/interaction/interaction_fixture.h"
 #include "toolkit/tracking.h"

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "base/aligned_alloc.h"
-#include "launcher/display.h"
+#include "display/display.h"
 #include "tests/interaction/interaction_fixture.h"
 #include "toolkit/tracking.h"
 

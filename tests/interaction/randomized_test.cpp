@@ -9,7 +9,7 @@
 #include <string>
 
 #include "base/aligned_alloc.h"
-#include "launcher/display.h"
+#include "display/display.h"
 #include "render/font.h"
 #include "tests/interaction/interaction_fixture.h"
 

@@ -7,8 +7,8 @@
 
 #include "artwork/artwork.h"
 #include "base/aligned_alloc.h"
-#include "launcher/display.h"
-#include "launcher/input_state.h"
+#include "display/display.h"
+#include "display/input_state.h"
 #include "launcher/launcher_main.h"
 #include "platform/headless/headless.h"
 #include "toolkit/control.h"

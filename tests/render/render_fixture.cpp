@@ -1,7 +1,5 @@
 #include "tests/render/render_fixture.h"
 
-#include <cstring>
-
 std::vector<uint8_t> PatternBytes(size_t count, uint32_t seed) {
     std::vector<uint8_t> bytes(count);
     uint32_t state = seed * 2654435761u + 12345u;
@@ -64,16 +62,4 @@ void RenderTest::ExpectNothingInvalidated() {
     EXPECT_EQ(DirtyRect.top, kDirtyEmptyCorner);
     EXPECT_EQ(DirtyRect.right, 0);
     EXPECT_EQ(DirtyRect.bottom, 0);
-}
-
-Control MakeControl(int32_t type, int32_t x, int32_t y, int32_t width, int32_t height) {
-    Control c;
-    std::memset(&c, 0, sizeof c);
-    c.visible = 1;
-    c.type = type;
-    c.x = x;
-    c.y = y;
-    c.width = width;
-    c.height = height;
-    return c;
 }

@@ -7,8 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "launcher/display.h"
-#include "toolkit/control.h"
+#include "display/display.h"
 
 // Straightforward truncating formulas the renderer must equal.
 inline uint32_t ExpectedMix(uint32_t a, uint32_t c, uint32_t t) {
@@ -72,6 +71,3 @@ protected:
     std::vector<uint32_t> background_;
     std::vector<uint32_t> before_;
 };
-
-// A control record of the given type and rectangle, visible, level 0, everything else zero.
-Control MakeControl(int32_t type, int32_t x, int32_t y, int32_t width, int32_t height);

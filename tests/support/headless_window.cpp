@@ -1,7 +1,18 @@
 #include "tests/support/headless_window.h"
 
+#include <vector>
+
 #include "base/aligned_alloc.h"
 #include "platform/pump.h"
+
+const uint32_t* TestBackground() {
+    static const std::vector<uint32_t> background = [] {
+        std::vector<uint32_t> pixels(800 * 600);
+        for (uint32_t i = 0; i < pixels.size(); ++i) pixels[i] = (i * 2654435761u) >> 8;
+        return pixels;
+    }();
+    return background.data();
+}
 
 void PrintTo(const OsRect& rect, std::ostream* os) {
     *os << "(" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom << ")";
@@ -16,7 +27,7 @@ void HeadlessWindowTest::StartWindow(int32_t screenWidth, int32_t screenHeight) 
     ReleaseFrameBuffer();
     HeadlessReset(screenWidth, screenHeight);
     FailAlignedAllocAfter(-1);
-    ASSERT_NE(CreateMainWindow("Varorizo"), nullptr);
+    ASSERT_NE(CreateMainWindow("Varorizo", TestBackground()), nullptr);
 }
 
 void HeadlessWindowTest::PumpPending() {

@@ -4,8 +4,12 @@
 
 #include <ostream>
 
-#include "launcher/display.h"
+#include "display/display.h"
 #include "platform/headless/headless.h"
+
+// An 800 x 600 background in the artwork's format (fourth byte 0), every pixel unlike its
+// neighbours.
+const uint32_t* TestBackground();
 
 // Prints a rectangle as (left, top, right, bottom) in failure messages.
 void PrintTo(const OsRect& rect, std::ostream* os);

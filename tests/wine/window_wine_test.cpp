@@ -6,8 +6,9 @@
 
 #include <string>
 
-#include "launcher/display.h"
-#include "launcher/input_state.h"
+#include "artwork/artwork.h"
+#include "display/display.h"
+#include "display/input_state.h"
 #include "tests/wine/unix_tools.h"
 
 namespace {
@@ -15,7 +16,8 @@ namespace {
 class RealWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_NE(CreateMainWindow("Varorizo"), nullptr) << "error " << GetLastError();
+        ASSERT_NE(CreateMainWindow("Varorizo", artBackground), nullptr)
+            << "error " << GetLastError();
         hwnd = reinterpret_cast<HWND>(mainWindow);
     }
     void TearDown() override {

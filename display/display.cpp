@@ -1,12 +1,11 @@
 // The main window and its frame buffer. The window keeps one device context (CS_OWNDC) and
 // every paint copies the whole frame buffer; the platform clips the copy to the invalid area.
-#include "launcher/display.h"
+#include "display/display.h"
 
 #include <cstring>
 
-#include "artwork/artwork.h"
 #include "base/aligned_alloc.h"
-#include "launcher/window_proc.h"
+#include "display/window_proc.h"
 
 WindowHandle mainWindow = nullptr;
 DeviceContext mainWindowDC = nullptr;
@@ -28,7 +27,7 @@ void SetDirtyRectEmpty() {
     DirtyRect = OsRect{kDirtyEmptyCorner, kDirtyEmptyCorner, 0, 0};
 }
 
-WindowHandle CreateMainWindow(const char* className) {
+WindowHandle CreateMainWindow(const char* className, const uint32_t* background) {
     ModuleHandle instance = OsGetModuleHandle();
     if (!OsRegisterClass(
             OsWindowClass{kClassStyle, MainWindowProc, instance, kIconResource, className})) {
@@ -53,7 +52,7 @@ WindowHandle CreateMainWindow(const char* className) {
         OsDestroyWindow(mainWindow);
         return nullptr;
     }
-    backgroundPicture = artBackground;
+    backgroundPicture = background;
     frameRowPixels = kFrameWidth;
     std::memcpy(FrameBuffer, backgroundPicture,
                 sizeof(uint32_t) * size_t{kFrameWidth} * size_t{kFrameHeight});

@@ -2,12 +2,12 @@
 // half intensity when disabled, the scroll-bar thumb, the dial's frame and the text field panel.
 // A control's words never make the painter divide by zero or read outside a cell sheet or a
 // dial strip; a missing picture draws nothing.
-#include "render/paint_control.h"
+#include "toolkit/paint_control.h"
 
 #include <algorithm>
 #include <cstddef>
 
-#include "launcher/display.h"
+#include "display/display.h"
 #include "render/draw.h"
 #include "render/font.h"
 #include "render/frame_bounds.h"

@@ -1,7 +1,8 @@
 // The painter's picture types: the level mix, checked pictures, masks, half intensity when
 // disabled, and the slider knob's offset.
-#include "render/paint_control.h"
+#include "toolkit/paint_control.h"
 #include "tests/render/render_fixture.h"
+#include "tests/toolkit/make_control.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // What the window procedure records for each message, the timer, capture and close handling.
-#include "launcher/input_state.h"
-#include "launcher/window_proc.h"
+#include "display/input_state.h"
+#include "display/window_proc.h"
 #include "platform/pump.h"
 #include "tests/support/headless_window.h"
 

@@ -3,8 +3,9 @@
 // read outside a picture.
 #include <climits>
 
-#include "render/paint_control.h"
+#include "toolkit/paint_control.h"
 #include "tests/render/render_fixture.h"
+#include "tests/toolkit/make_control.h"
 
 namespace {
 

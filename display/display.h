@@ -10,7 +10,7 @@ constexpr int32_t kDirtyEmptyCorner =
 constexpr int32_t kFrameWidth = 800;
 constexpr int32_t kFrameHeight = 600;
 
-extern WindowHandle mainWindow;            // the launcher's window, null until created
+extern WindowHandle mainWindow;            // the application's window, null until created
 extern DeviceContext mainWindowDC;         // its own device context, kept for its life
 extern uint32_t* FrameBuffer;              // 600 rows of 800 pixels (blue, green, red, unused)
 extern int32_t frameWidth;                 // 800
@@ -20,8 +20,9 @@ extern const uint32_t* backgroundPicture;  // the full-window background, frame-
 extern OsRect DirtyRect;                   // the latest repaint request, or empty
 
 // Registers the class, creates the window with an 800 x 600 client area, centres it, allocates
-// the frame buffer and fills it with the background. Returns the window or null.
-WindowHandle CreateMainWindow(const char* className);
+// the frame buffer and fills it with `background` (800 x 600 pixels in the frame buffer's own
+// format, owned by the application and kept as backgroundPicture). Returns the window or null.
+WindowHandle CreateMainWindow(const char* className, const uint32_t* background);
 // Moves the main window to the middle of the screen, keeping its size and stacking order.
 void CenterWindow();
 // Asks for the rectangle (left, top) .. (left + width, top + height) to be repainted later.

@@ -1,7 +1,6 @@
 // The main window's size and place, the frame buffer, DirtyRect and what reaches the screen.
 #include <cstring>
 
-#include "artwork/artwork.h"
 #include "base/aligned_alloc.h"
 #include "tests/support/headless_window.h"
 
@@ -12,9 +11,9 @@ constexpr OsRect kEmpty{kDirtyEmptyCorner, kDirtyEmptyCorner, 0, 0};
 using DisplayTest = HeadlessWindowTest;
 
 TEST_F(DisplayTest, CreationFillsTheFrameBufferAndAsksForAFullPaint) {
-    EXPECT_EQ(std::memcmp(FrameBuffer, artBackground, 800 * 600 * 4), 0);
+    EXPECT_EQ(std::memcmp(FrameBuffer, TestBackground(), 800 * 600 * 4), 0);
     EXPECT_EQ(reinterpret_cast<uintptr_t>(FrameBuffer) % 32, 0u);
-    EXPECT_EQ(backgroundPicture, artBackground);
+    EXPECT_EQ(backgroundPicture, TestBackground());
     EXPECT_EQ(frameWidth, 800);
     EXPECT_EQ(frameHeight, 600);
     EXPECT_EQ(frameRowPixels, 800);
@@ -90,7 +89,7 @@ TEST_F(DisplayTest, AFailedFrameBufferAllocationDestroysTheWindow) {
     HeadlessReset();
     const int32_t liveBlocks = alignedAllocCount;
     FailAlignedAllocAfter(0);
-    EXPECT_EQ(CreateMainWindow("Varorizo"), nullptr);
+    EXPECT_EQ(CreateMainWindow("Varorizo", TestBackground()), nullptr);
     FailAlignedAllocAfter(-1);
     EXPECT_FALSE(HeadlessWindowExists(mainWindow));
     EXPECT_EQ(alignedAllocCount, liveBlocks);
@@ -100,7 +99,7 @@ TEST_F(DisplayTest, AFailedFrameBufferAllocationDestroysTheWindow) {
 }
 
 TEST_F(DisplayTest, ASecondRegistrationOfTheClassFails) {
-    EXPECT_EQ(CreateMainWindow("Varorizo"), nullptr);
+    EXPECT_EQ(CreateMainWindow("Varorizo", TestBackground()), nullptr);
 }
 
 }  // namespace

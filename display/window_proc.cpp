@@ -1,9 +1,9 @@
 // The window procedure does no toolkit work: it records each input in the InputState, keeps
 // the animation timer, paints, and turns a close request into input instead of destroying.
-#include "launcher/window_proc.h"
+#include "display/window_proc.h"
 
-#include "launcher/display.h"
-#include "launcher/input_state.h"
+#include "display/display.h"
+#include "display/input_state.h"
 
 int32_t inputCode = 0;
 int16_t inputX = 0;
