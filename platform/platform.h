@@ -1,5 +1,6 @@
 // The seam to the operating system: the small Win32 subset the system uses, as free functions
-// with Win32 meaning. One backend is linked in: win32 (shipped) or headless (tests).
+// with Win32 meaning. One backend is linked in: win32 (shipped) or headless (tests). Calls that
+// only tests make are the headless backend's own (platform/headless/headless.h).
 #pragma once
 #include <cstdint>
 
@@ -70,7 +71,6 @@ bool OsDestroyWindow(WindowHandle window);
 bool OsAdjustWindowRect(OsRect* rect, uint32_t style, uint32_t exStyle);
 bool OsShowWindow(WindowHandle window, int32_t showCommand);
 bool OsGetWindowRect(WindowHandle window, OsRect* rect);
-bool OsGetClientRect(WindowHandle window, OsRect* rect);
 bool OsGetWindowInfoRect(WindowHandle window, OsRect* windowRect);
 bool OsSetWindowPos(WindowHandle window, int32_t x, int32_t y, int32_t width, int32_t height,
                     uint32_t flags);
@@ -91,7 +91,6 @@ bool OsSetTimer(WindowHandle window, uintptr_t id, uint32_t milliseconds);
 bool OsKillTimer(WindowHandle window, uintptr_t id);
 WindowHandle OsSetCapture(WindowHandle window);
 bool OsReleaseCapture();
-WindowHandle OsGetCapture();
 
 // Message queue
 LResult OsDefWindowProc(WindowHandle window, uint32_t message, WParam wParam, LParam lParam);
@@ -100,9 +99,6 @@ int32_t OsGetMessage(OsMessage* message, WindowHandle filter);  // 0 on WM_QUIT,
 bool OsTranslateMessage(const OsMessage* message);
 LResult OsDispatchMessage(const OsMessage* message);
 bool OsWaitMessage();
-bool OsPostMessage(WindowHandle window, uint32_t message, WParam wParam, LParam lParam);
-LResult OsSendMessage(WindowHandle window, uint32_t message, WParam wParam, LParam lParam);
-void OsPostQuitMessage(int32_t exitCode);
 
 // Processes
 // Starts a program (no security attributes, the caller's environment and current directory);

@@ -3,7 +3,6 @@
 #pragma once
 #include <cstdint>
 #include <functional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -18,6 +17,13 @@ struct LoggedMessage {
 };
 
 enum class HeadlessButton { Left, Right };
+
+// Win32 calls that only tests make, with their Win32 meaning.
+bool OsGetClientRect(WindowHandle window, OsRect* rect);
+WindowHandle OsGetCapture();
+bool OsPostMessage(WindowHandle window, uint32_t message, WParam wParam, LParam lParam);
+LResult OsSendMessage(WindowHandle window, uint32_t message, WParam wParam, LParam lParam);
+void OsPostQuitMessage(int32_t exitCode);
 
 // Forgets every window, class, message, timer and capture; clears the screen to zero; the
 // cursor goes to (0, 0), visible, and the clock to 0.
@@ -40,7 +46,6 @@ void HeadlessSetIdleHook(std::function<void()> hook);
 
 uint32_t HeadlessScreenPixel(int32_t x, int32_t y);
 OsPoint HeadlessClientOrigin(WindowHandle window);  // screen position of client (0, 0)
-bool HeadlessUpdateRegionContains(WindowHandle window, int32_t x, int32_t y);
 bool HeadlessIsVisible(WindowHandle window);
 bool HeadlessWindowExists(WindowHandle window);
 int32_t HeadlessCursorShowCount();

@@ -60,14 +60,6 @@ OsPoint HeadlessClientOrigin(WindowHandle window) {
     return OsPoint{r.left, r.top};
 }
 
-bool HeadlessUpdateRegionContains(WindowHandle window, int32_t x, int32_t y) {
-    Window* w = Win(window);
-    if (w == nullptr || x < 0 || y < 0 || x >= ClientWidth(*w) || y >= ClientHeight(*w)) {
-        return false;
-    }
-    return w->update[size_t(y) * size_t(ClientWidth(*w)) + size_t(x)] != 0;
-}
-
 bool HeadlessIsVisible(WindowHandle window) {
     Window* w = Win(window);
     return w != nullptr && w->visible;

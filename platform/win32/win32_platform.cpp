@@ -89,13 +89,6 @@ bool OsGetWindowRect(WindowHandle window, OsRect* rect) {
     return true;
 }
 
-bool OsGetClientRect(WindowHandle window, OsRect* rect) {
-    RECT r{};
-    if (!GetClientRect(Hwnd(window), &r)) return false;
-    *rect = OsRect{r.left, r.top, r.right, r.bottom};
-    return true;
-}
-
 bool OsGetWindowInfoRect(WindowHandle window, OsRect* windowRect) {
     WINDOWINFO info{};
     info.cbSize = sizeof(info);
@@ -170,10 +163,6 @@ bool OsReleaseCapture() {
     return ReleaseCapture() != 0;
 }
 
-WindowHandle OsGetCapture() {
-    return Handle(GetCapture());
-}
-
 LResult OsDefWindowProc(WindowHandle window, uint32_t message, WParam wParam, LParam lParam) {
     return DefWindowProcA(Hwnd(window), message, wParam, lParam);
 }
@@ -206,18 +195,6 @@ LResult OsDispatchMessage(const OsMessage* message) {
 
 bool OsWaitMessage() {
     return WaitMessage() != 0;
-}
-
-bool OsPostMessage(WindowHandle window, uint32_t message, WParam wParam, LParam lParam) {
-    return PostMessageA(Hwnd(window), message, wParam, lParam) != 0;
-}
-
-LResult OsSendMessage(WindowHandle window, uint32_t message, WParam wParam, LParam lParam) {
-    return SendMessageA(Hwnd(window), message, wParam, lParam);
-}
-
-void OsPostQuitMessage(int32_t exitCode) {
-    PostQuitMessage(exitCode);
 }
 
 ProcessHandle OsCreateProcess(const OsProcessStart& start) {
