@@ -8,23 +8,36 @@
 #include "platform/platform.h"
 
 namespace {
-constexpr uint32_t kPathSize = 1024;
+// The longest folder the platform can name, in UTF-8 (up to 3 bytes a UTF-16 unit), and the name.
+constexpr uint32_t kPathSize = 3 * 32768 + 64;
+
+// Dispatches what is queued: the window procedure repaints the last frame on paint requests and
+// records the rest, which nothing reads any more; the system's default handling answers as
+// always, so the window never counts as hung.
+void DispatchPending() {
+    OsMessage message{};
+    while (OsPeekMessage(&message, nullptr, PM_REMOVE)) {
+        if (message.message != WM_QUIT) OsDispatchMessage(&message);
+    }
 }
+}  // namespace
 
 void RunInstaller(const char* fileName) {
-    char path[kPathSize];
+    static char path[kPathSize];
     if (!OsGetProgramFolder(path, kPathSize)) return;
     const size_t folderLength = std::strlen(path);
     const size_t nameLength = std::strlen(fileName);
     if (folderLength + nameLength + 1 > kPathSize) return;
     std::memcpy(path + folderLength, fileName, nameLength + 1);
 
-    char commandLine[kPathSize];
+    char commandLine[64];
+    if (nameLength + 1 > sizeof commandLine) return;
     std::memcpy(commandLine, fileName, nameLength + 1);
     OsProcessStart start{path,   commandLine, true, NORMAL_PRIORITY_CLASS, STARTF_USESHOWWINDOW,
                          SW_HIDE};
     ProcessHandle process = OsCreateProcess(start);
     if (process == nullptr) return;
-    OsWaitForProcess(process, INFINITE);
+    // The installer and the window's messages are waited for together, until it has ended.
+    while (OsWaitForProcessOrMessage(process) == OsProcessWait::Message) DispatchPending();
     OsCloseHandle(process);
 }

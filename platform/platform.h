@@ -1,6 +1,7 @@
 // The seam to the operating system: the small Win32 subset the system uses, as free functions
 // with Win32 meaning. One backend is linked in: win32 (shipped) or headless (tests). Calls that
-// only tests make are the headless backend's own (platform/headless/headless.h).
+// only tests make are the headless backend's own (platform/headless/headless.h). Texts that
+// name files are UTF-8 on every backend; the win32 backend uses the wide-character calls.
 #pragma once
 #include <cstdint>
 
@@ -46,8 +47,8 @@ struct OsWindowClass {
 
 // How a program is started: the fields of CreateProcess and its start-up record that vary.
 struct OsProcessStart {
-    const char* applicationName;  // full path of the program file, or null to search for it
-    char* commandLine;            // writable, as the platform may change it
+    const char* applicationName;  // full path of the program file (UTF-8), or null to search
+    char* commandLine;            // UTF-8, writable, as the platform may change it
     bool inheritHandles;
     uint32_t creationFlags;
     uint32_t startupFlags;  // STARTUPINFO dwFlags
@@ -104,10 +105,16 @@ bool OsWaitMessage();
 // Starts a program (no security attributes, the caller's environment and current directory);
 // returns its process handle, or null when it could not be started.
 ProcessHandle OsCreateProcess(const OsProcessStart& start);
-uint32_t OsWaitForProcess(ProcessHandle process, uint32_t milliseconds);
+enum class OsProcessWait {
+    Ended,    // the process has ended
+    Message,  // a message arrived for this thread first (the process may still run)
+    Failed    // the platform wait failed
+};
+// Waits, without limit, until the process has ended or a message is in this thread's queue.
+OsProcessWait OsWaitForProcessOrMessage(ProcessHandle process);
 bool OsCloseHandle(ProcessHandle process);
-// The folder the running program was started from, with its trailing separator; false when it
-// does not fit into `size` bytes.
+// The folder the running program was started from (UTF-8), with its trailing separator; false
+// when it does not fit into `size` bytes or cannot be named in UTF-8.
 bool OsGetProgramFolder(char* folder, uint32_t size);
 
 // Cursor

@@ -50,8 +50,9 @@ bool HeadlessIsVisible(WindowHandle window);
 bool HeadlessWindowExists(WindowHandle window);
 int32_t HeadlessCursorShowCount();
 
-// Programs: the folder the program runs from, the program files that exist, and every start
-// asked for. A started program has ended by the time it is waited for.
+// Programs: the folder the program runs from (UTF-8), the program files that exist, how long a
+// started one runs on the virtual clock (0 at first: it has ended when it is waited for), and
+// every start asked for.
 struct StartedProcess {
     std::string applicationName;  // empty when none was given
     std::string commandLine;
@@ -60,11 +61,13 @@ struct StartedProcess {
     uint32_t startupFlags;
     uint16_t showWindow;
     bool started;
-    int32_t waits;  // waits on its handle
-    bool closed;    // its handle was closed
+    uint64_t endsAt;  // virtual clock time at which it ends
+    int32_t waits;    // waits on its handle
+    bool closed;      // its handle was closed
 };
 void HeadlessSetProgramFolder(const std::string& folder);
 void HeadlessAddProgramFile(const std::string& path);
+void HeadlessSetProgramRunTime(uint32_t milliseconds);
 const std::vector<StartedProcess>& HeadlessProcessLog();
 
 const std::vector<LoggedMessage>& HeadlessMessageLog();

@@ -81,6 +81,10 @@ void HeadlessAddProgramFile(const std::string& path) {
     sim.programFiles.insert(path);
 }
 
+void HeadlessSetProgramRunTime(uint32_t milliseconds) {
+    sim.programRunTime = milliseconds;
+}
+
 const std::vector<StartedProcess>& HeadlessProcessLog() {
     return sim.processes;
 }
@@ -102,6 +106,7 @@ ProcessHandle OsCreateProcess(const OsProcessStart& start) {
                           start.startupFlags,
                           start.showWindow,
                           false,
+                          sim.clock + sim.programRunTime,
                           0,
                           false};
     // Without an application name the program is searched for in the program's folder.
@@ -113,11 +118,22 @@ ProcessHandle OsCreateProcess(const OsProcessStart& start) {
     return reinterpret_cast<ProcessHandle>(sim.processes.size());
 }
 
-uint32_t OsWaitForProcess(ProcessHandle process, uint32_t /*milliseconds*/) {
+// Messages first, as MsgWaitForMultipleObjects with MWMO_INPUTAVAILABLE; otherwise the idle hook
+// gets its chance, and then time passes to the next timer or to the process's end.
+OsProcessWait OsWaitForProcessOrMessage(ProcessHandle process) {
     auto slot = reinterpret_cast<uintptr_t>(process);
-    if (slot == 0 || slot > sim.processes.size()) return 0xFFFFFFFFu;
-    ++sim.processes[slot - 1].waits;
-    return 0;
+    if (slot == 0 || slot > sim.processes.size()) return OsProcessWait::Failed;
+    StartedProcess& p = sim.processes[slot - 1];
+    ++p.waits;
+    for (;;) {
+        if (!QueueEmpty()) return OsProcessWait::Message;
+        if (sim.clock >= p.endsAt) return OsProcessWait::Ended;
+        if (!sim.idleHookRan && sim.idleHook) sim.idleHook();
+        sim.idleHookRan = true;
+        if (!QueueEmpty()) return OsProcessWait::Message;
+        sim.clock = std::min(p.endsAt, std::max(sim.clock, NextTimerDue()));
+        sim.idleHookRan = false;
+    }
 }
 
 bool OsCloseHandle(ProcessHandle process) {

@@ -55,15 +55,6 @@ std::pair<Window*, uintptr_t> DueTimer() {
     return {best, bestId};
 }
 
-uint64_t NextTimerDue() {
-    uint64_t next = UINT64_MAX;
-    for (auto& w : sim.windows) {
-        if (w->destroyed) continue;
-        for (auto& entry : w->timers) next = std::min(next, entry.second.due);
-    }
-    return next;
-}
-
 bool NextMessageInOrder(OsMessage* out, bool remove) {
     if (!sim.posted.empty()) {
         *out = sim.posted.front();
@@ -131,6 +122,16 @@ bool NextMessage(OsMessage* out, bool remove) {
     if (!NextMessageInOrder(out, remove)) return false;
     if (remove) sim.idleHookRan = false;
     return true;
+}
+
+// The clock time at which the next timer is due; UINT64_MAX without timers.
+uint64_t NextTimerDue() {
+    uint64_t next = UINT64_MAX;
+    for (auto& w : sim.windows) {
+        if (w->destroyed) continue;
+        for (auto& entry : w->timers) next = std::min(next, entry.second.due);
+    }
+    return next;
 }
 
 bool QueueEmpty() {

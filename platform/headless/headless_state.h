@@ -56,6 +56,7 @@ struct Simulation {
     std::vector<LoggedMessage> log;
     std::string programFolder = "C:\\Varorizo\\";
     std::set<std::string> programFiles;
+    uint32_t programRunTime = 0;
     std::vector<StartedProcess> processes;
 };
 
@@ -73,5 +74,6 @@ LResult Send(Window* w, uint32_t message, WParam wParam = 0, LParam lParam = 0);
 void QueuePointerMessage(uint32_t message);
 bool NextMessage(OsMessage* out, bool remove);
 bool QueueEmpty();
+uint64_t NextTimerDue();
 
 }  // namespace headless

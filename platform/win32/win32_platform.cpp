@@ -4,6 +4,8 @@
 #include "platform/platform.h"
 
 #include <cstring>
+#include <string>
+#include <vector>
 
 static_assert(sizeof(PAINTSTRUCT) <= sizeof(OsPaint::opaque));
 
@@ -31,6 +33,21 @@ void ToWin(const OsMessage& from, MSG* to) {
     to->message = from.message;
     to->wParam = from.wParam;
     to->lParam = from.lParam;
+}
+
+// UTF-8 to UTF-16 for the wide-character calls; false for text that is not valid UTF-8.
+bool Widen(const char* text, std::wstring* wide) {
+    wide->clear();
+    if (*text == '\0') return true;
+    const int length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text, -1, nullptr, 0);
+    if (length <= 0) return false;
+    wide->resize(static_cast<size_t>(length));
+    if (MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text, -1, wide->data(), length) !=
+        length) {
+        return false;
+    }
+    wide->pop_back();  // the terminating zero, which std::wstring keeps itself
+    return true;
 }
 
 void FromWin(const MSG& from, OsMessage* to) {
@@ -198,34 +215,62 @@ bool OsWaitMessage() {
 }
 
 ProcessHandle OsCreateProcess(const OsProcessStart& start) {
-    STARTUPINFOA startup{};
+    std::wstring application;
+    if (start.applicationName != nullptr && !Widen(start.applicationName, &application)) {
+        return nullptr;
+    }
+    std::wstring commandLine;
+    if (start.commandLine != nullptr && !Widen(start.commandLine, &commandLine)) return nullptr;
+    STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     startup.dwFlags = start.startupFlags;
     startup.wShowWindow = start.showWindow;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(start.applicationName, start.commandLine, nullptr, nullptr,
-                        start.inheritHandles ? TRUE : FALSE, start.creationFlags, nullptr, nullptr,
-                        &startup, &process)) {
+    // The wide command line is a writable copy, as CreateProcessW may change it.
+    if (!CreateProcessW(start.applicationName != nullptr ? application.c_str() : nullptr,
+                        start.commandLine != nullptr ? commandLine.data() : nullptr, nullptr,
+                        nullptr, start.inheritHandles ? TRUE : FALSE, start.creationFlags, nullptr,
+                        nullptr, &startup, &process)) {
         return nullptr;
     }
     CloseHandle(process.hThread);
     return reinterpret_cast<ProcessHandle>(process.hProcess);
 }
 
-uint32_t OsWaitForProcess(ProcessHandle process, uint32_t milliseconds) {
-    return WaitForSingleObject(reinterpret_cast<HANDLE>(process), milliseconds);
+OsProcessWait OsWaitForProcessOrMessage(ProcessHandle process) {
+    HANDLE handle = reinterpret_cast<HANDLE>(process);
+    // Input already in the queue counts too, not only input that arrived since the last peek.
+    DWORD result =
+        MsgWaitForMultipleObjectsEx(1, &handle, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    if (result == WAIT_OBJECT_0) return OsProcessWait::Ended;
+    if (result == WAIT_OBJECT_0 + 1) return OsProcessWait::Message;
+    return OsProcessWait::Failed;
 }
 
 bool OsCloseHandle(ProcessHandle process) {
     return CloseHandle(reinterpret_cast<HANDLE>(process)) != 0;
 }
 
+// The module's path in full, however long (up to the platform's 32767 characters), cut after
+// its last backslash; a backslash is never part of another character in UTF-16.
 bool OsGetProgramFolder(char* folder, uint32_t size) {
-    DWORD length = GetModuleFileNameA(nullptr, folder, size);
-    if (length == 0 || length >= size) return false;
-    char* separator = std::strrchr(folder, '\\');
-    if (separator == nullptr) return false;
-    separator[1] = '\0';
+    std::vector<wchar_t> path(MAX_PATH);
+    DWORD length = 0;
+    for (;;) {
+        length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) return false;
+        if (length < path.size()) break;
+        if (path.size() > 32768) return false;
+        path.resize(path.size() * 2);
+    }
+    while (length > 0 && path[length - 1] != L'\\') --length;
+    if (length == 0 || size == 0 || length > INT32_MAX) return false;
+    // Refuses names that are not valid UTF-16 rather than changing them.
+    const int bytes =
+        WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, path.data(), static_cast<int>(length),
+                            folder, static_cast<int>(size - 1), nullptr, nullptr);
+    if (bytes <= 0) return false;
+    folder[bytes] = '\0';
     return true;
 }
 
