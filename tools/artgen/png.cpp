@@ -1,77 +1,78 @@
-// Stored deflate blocks make the files large but need no compressor; previews are small.
+// Pictures are decoded to 8-bit RGBA whatever their colour type, with transparency applied and
+// no gamma correction, so the bytes are the ones the artist saved.
 #include "tools/artgen/png.h"
 
-#include <algorithm>
-#include <cstddef>
+#include <spng.h>
+
 #include <cstdio>
+#include <memory>
 
 namespace {
 
-uint32_t Crc32(const uint8_t* data, size_t size, uint32_t crc = 0) {
-    crc = ~crc;
-    for (size_t i = 0; i < size; ++i) {
-        crc ^= data[i];
-        for (int bit = 0; bit < 8; ++bit) crc = crc >> 1 ^ (0xEDB88320u & (0u - (crc & 1)));
-    }
-    return ~crc;
-}
+struct ContextFree {
+    void operator()(spng_ctx* ctx) const { spng_ctx_free(ctx); }
+};
+using Context = std::unique_ptr<spng_ctx, ContextFree>;
 
-void PutBig32(std::vector<uint8_t>& out, uint32_t value) {
-    for (int shift = 24; shift >= 0; shift -= 8)
-        out.push_back(static_cast<uint8_t>(value >> shift));
-}
-
-void PutChunk(std::vector<uint8_t>& out, const char* type, const std::vector<uint8_t>& data) {
-    PutBig32(out, static_cast<uint32_t>(data.size()));
-    size_t start = out.size();
-    out.insert(out.end(), type, type + 4);
-    out.insert(out.end(), data.begin(), data.end());
-    PutBig32(out, Crc32(out.data() + start, out.size() - start));
-}
+// Larger pictures than any the launcher or an icon uses are refused before they are allocated.
+constexpr uint32_t kMaxSide = 4096;
 
 }  // namespace
 
 bool WritePng(const std::string& path, int width, int height, int channels,
               const std::vector<uint8_t>& pixels) {
-    std::vector<uint8_t> raw;
-    size_t rowBytes = static_cast<size_t>(width * channels);
-    for (int y = 0; y < height; ++y) {
-        raw.push_back(0);  // filter: none
-        auto row = pixels.begin() + static_cast<std::ptrdiff_t>(y * rowBytes);
-        raw.insert(raw.end(), row, row + static_cast<std::ptrdiff_t>(rowBytes));
+    if (pixels.size() !=
+        static_cast<size_t>(width) * static_cast<size_t>(height) * static_cast<size_t>(channels)) {
+        return false;
     }
-    std::vector<uint8_t> zlib = {0x78, 0x01};
-    uint32_t a = 1, b = 0;
-    for (uint8_t byte : raw) {
-        a = (a + byte) % 65521;
-        b = (b + a) % 65521;
-    }
-    for (size_t at = 0;;) {
-        size_t size = std::min<size_t>(raw.size() - at, 65535);
-        bool last = at + size == raw.size();
-        zlib.push_back(last ? 1 : 0);
-        zlib.push_back(static_cast<uint8_t>(size));
-        zlib.push_back(static_cast<uint8_t>(size >> 8));
-        zlib.push_back(static_cast<uint8_t>(~size));
-        zlib.push_back(static_cast<uint8_t>(~size >> 8));
-        zlib.insert(zlib.end(), raw.begin() + static_cast<std::ptrdiff_t>(at),
-                    raw.begin() + static_cast<std::ptrdiff_t>(at + size));
-        at += size;
-        if (last) break;
-    }
-    PutBig32(zlib, b << 16 | a);
-
-    std::vector<uint8_t> header;
-    PutBig32(header, static_cast<uint32_t>(width));
-    PutBig32(header, static_cast<uint32_t>(height));
-    header.insert(header.end(), {8, static_cast<uint8_t>(channels == 4 ? 6 : 2), 0, 0, 0});
-    std::vector<uint8_t> file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    PutChunk(file, "IHDR", header);
-    PutChunk(file, "IDAT", zlib);
-    PutChunk(file, "IEND", {});
-
     FILE* out = std::fopen(path.c_str(), "wb");
     if (out == nullptr) return false;
-    bool written = std::fwrite(file.data(), 1, file.size(), out) == file.size();
-    return std::fclose(out) == 0 && written;
+    Context ctx(spng_ctx_new(SPNG_CTX_ENCODER));
+    spng_ihdr header{};
+    header.width = static_cast<uint32_t>(width);
+    header.height = static_cast<uint32_t>(height);
+    header.bit_depth = 8;
+    header.color_type = channels == 4 ? SPNG_COLOR_TYPE_TRUECOLOR_ALPHA : SPNG_COLOR_TYPE_TRUECOLOR;
+    bool ok = ctx != nullptr && spng_set_png_file(ctx.get(), out) == 0 &&
+              spng_set_ihdr(ctx.get(), &header) == 0 &&
+              spng_encode_image(ctx.get(), pixels.data(), pixels.size(), SPNG_FMT_PNG,
+                                SPNG_ENCODE_FINALIZE) == 0;
+    ctx.reset();
+    return std::fclose(out) == 0 && ok;
+}
+
+std::string DecodePng(const std::vector<uint8_t>& file, PngPicture* picture) {
+    Context ctx(spng_ctx_new(0));
+    if (ctx == nullptr) return "out of memory";
+    spng_ihdr header{};
+    size_t size = 0;
+    int error = spng_set_image_limits(ctx.get(), kMaxSide, kMaxSide);
+    if (error == 0) error = spng_set_png_buffer(ctx.get(), file.data(), file.size());
+    if (error == 0) error = spng_get_ihdr(ctx.get(), &header);
+    if (error == 0) error = spng_decoded_image_size(ctx.get(), SPNG_FMT_RGBA8, &size);
+    if (error != 0) return spng_strerror(error);
+    spng_trns transparency{};
+    picture->width = static_cast<int>(header.width);
+    picture->height = static_cast<int>(header.height);
+    picture->bitDepth = header.bit_depth;
+    picture->hasAlpha = header.color_type == SPNG_COLOR_TYPE_TRUECOLOR_ALPHA ||
+                        header.color_type == SPNG_COLOR_TYPE_GRAYSCALE_ALPHA ||
+                        spng_get_trns(ctx.get(), &transparency) == 0;
+    picture->rgba.resize(size);
+    error =
+        spng_decode_image(ctx.get(), picture->rgba.data(), size, SPNG_FMT_RGBA8, SPNG_DECODE_TRNS);
+    return error == 0 ? "" : spng_strerror(error);
+}
+
+bool ReadFileBytes(const std::string& path, std::vector<uint8_t>* bytes) {
+    FILE* in = std::fopen(path.c_str(), "rb");
+    if (in == nullptr) return false;
+    bytes->clear();
+    uint8_t block[65536];
+    for (size_t got; (got = std::fread(block, 1, sizeof block, in)) > 0;) {
+        bytes->insert(bytes->end(), block, block + got);
+    }
+    bool ok = std::ferror(in) == 0;
+    std::fclose(in);
+    return ok;
 }

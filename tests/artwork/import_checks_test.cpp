@@ -1,0 +1,168 @@
+// The artwork tool on a folder of pictures: every bad input stops it with one message naming the
+// file and the problem, and leaves no output to build on; good input passes through unchanged.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "tests/artwork/test_pictures.h"
+#include "tools/artgen/png.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ToolRun {
+    int status;
+    std::string output;
+};
+
+ToolRun RunArtgen(const std::string& arguments) {
+    std::string command = std::string(ARTGEN) + " " + arguments + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string output;
+    char buffer[512];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) output += buffer;
+    int status = pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+std::string ReadText(const std::string& path) {
+    std::vector<uint8_t> bytes;
+    return ReadFileBytes(path, &bytes) ? std::string(bytes.begin(), bytes.end()) : "";
+}
+
+// A fresh copy of the test folder of pictures for each test, beside its outputs.
+class ArtworkFolder : public testing::Test {
+protected:
+    void SetUp() override {
+        root = testing::TempDir() + "artgen-" + std::to_string(getpid()) + "-" +
+               testing::UnitTest::GetInstance()->current_test_info()->name();
+        fs::remove_all(root);
+        folder = root + "/pictures";
+        fs::create_directories(folder);
+        ASSERT_TRUE(WriteTestPictures(folder));
+    }
+    void TearDown() override { fs::remove_all(root); }
+    std::string root;
+    std::string folder;
+};
+
+// A picture with every byte `value`.
+void WritePlain(const std::string& path, int width, int height, int channels, uint8_t value = 90) {
+    ASSERT_TRUE(
+        WritePng(path, width, height, channels,
+                 std::vector<uint8_t>(static_cast<size_t>(width * height * channels), value)));
+}
+
+// Changes one pixel's red byte of a given 156 x 93 picture by `by`.
+void ChangePixel(const std::string& path, const std::vector<uint8_t>& picture, int x, int y,
+                 int by) {
+    std::vector<uint8_t> changed = picture;
+    changed[static_cast<size_t>(y * 156 + x) * 3] =
+        static_cast<uint8_t>(changed[static_cast<size_t>(y * 156 + x) * 3] + by);
+    ASSERT_TRUE(WritePng(path, 156, 93, 3, changed));
+}
+
+struct BadInput {
+    const char* what;
+    const char* output;  // --source or --icon
+    std::function<void(const std::string& folder)> spoil;
+    std::string message;  // follows the folder's path
+};
+
+const BadInput kBadInputs[] = {
+    {"no folder", "--source", [](const std::string& f) { fs::remove_all(f); }, ": no such folder"},
+    {"a missing lit picture", "--source",
+     [](const std::string& f) { fs::remove(f + "/button-french-lit.png"); },
+     "/button-french-lit.png: missing: the lit French button, 156 x 93 pixels"},
+    {"a background of the wrong size", "--source",
+     [](const std::string& f) { WritePlain(f + "/background.png", 800, 601, 3); },
+     "/background.png: 800 x 601 pixels, but the background must be 800 x 600"},
+    {"a button picture with a 94th row", "--source",
+     [](const std::string& f) { WritePlain(f + "/button-italian-lit.png", 156, 94, 3); },
+     "/button-italian-lit.png: 156 x 94 pixels, but the lit Italian button must be 156 x 93"},
+    {"a cut-off file", "--source",
+     [](const std::string& f) { fs::resize_file(f + "/button-english-lit.png", 100); },
+     "/button-english-lit.png: not a readable PNG file (end of stream)"},
+    {"an alpha channel", "--source",
+     [](const std::string& f) { WritePlain(f + "/background.png", 800, 600, 4); },
+     "/background.png: has an alpha channel or transparency, but the background must be opaque: "
+     "save it without alpha"},
+    {"a rest picture unlike the background inside its edge", "--source",
+     [](const std::string& f) {
+         ChangePixel(f + "/button-german-rest.png", GivenPictures().rest[0], 10, 20, 1);
+     },
+     "/button-german-rest.png: differs from background.png at x 10, y 20 (red, green, blue 168 31 "
+     "125 against 167 31 125 at x 638, y 103 of the background); inside its one-pixel edge a rest "
+     "picture must equal the background"},
+    {"a rest picture whose edge is too far off", "--source",
+     [](const std::string& f) {
+         ChangePixel(f + "/button-french-rest.png", GivenPictures().rest[2], 0, 50, 1);
+     },
+     "/button-french-rest.png: differs from background.png at x 0, y 50 (red, green, blue 100 35 "
+     "133 against 91 27 141 at x 628, y "
+     "357 of the background); its one-pixel edge may differ by at most 8 a channel"},
+    {"a misspelt name", "--source",
+     [](const std::string& f) { WritePlain(f + "/button-germen-rest.png", 156, 93, 3); },
+     "/button-germen-rest.png: not a picture the launcher uses (docs/artwork.md lists the file "
+     "names)"},
+    {"an icon given twice", "--icon",
+     [](const std::string& f) { fs::copy_file(f + "/icon-16.png", f + "/icon.ico"); },
+     ": holds both icon.ico and icon-<size>.png images: give the icon one way"},
+    {"an icon image of the wrong size", "--icon",
+     [](const std::string& f) { WritePlain(f + "/icon-32.png", 32, 31, 4); },
+     "/icon-32.png: 32 x 31 pixels, but an icon image named icon-32.png must be 32 x 32"},
+    {"an icon file whose image lies outside it", "--icon",
+     [](const std::string& f) {
+         for (int size : {16, 32, 48}) fs::remove(f + "/icon-" + std::to_string(size) + ".png");
+         std::vector<uint8_t> ico = {0, 0,  1, 0, 1,  0, 32, 32, 0, 0, 1,
+                                     0, 32, 0, 0, 16, 0, 0,  22, 0, 0, 0};
+         FILE* out = std::fopen((f + "/icon.ico").c_str(), "wb");
+         std::fwrite(ico.data(), 1, ico.size(), out);
+         std::fclose(out);
+     },
+     "/icon.ico: not a usable icon file: image 1 lies outside the file"},
+};
+
+TEST_F(ArtworkFolder, EachBadInputStopsTheToolWithItsMessageAndNoOutput) {
+    for (const BadInput& bad : kBadInputs) {
+        SCOPED_TRACE(bad.what);
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        ASSERT_TRUE(WriteTestPictures(folder));
+        bad.spoil(folder);
+        std::string output = root + "/out";
+        FILE* stale = std::fopen(output.c_str(), "w");
+        std::fclose(stale);
+        ToolRun run = RunArtgen("--from " + folder + " " + bad.output + " " + output);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.output, folder + bad.message + "\n");
+        EXPECT_FALSE(fs::exists(output));
+    }
+}
+
+TEST_F(ArtworkFolder, TheDrawnPreviewsReadBackAsTheDrawnArtwork) {
+    ASSERT_EQ(RunArtgen("--png " + root + "/previews").status, 0);
+    ASSERT_EQ(RunArtgen("--from " + root + "/previews --source " + root + "/read.cpp").status, 0);
+    ASSERT_EQ(RunArtgen("--source " + root + "/drawn.cpp").status, 0);
+    EXPECT_EQ(ReadText(root + "/read.cpp"), ReadText(root + "/drawn.cpp"));
+}
+
+// Without icon images the folder gets the drawn icon; an icon.ico goes in byte for byte.
+TEST_F(ArtworkFolder, AnIconFileIsTakenAsItIsAndNoIconMeansTheDrawnOne) {
+    for (int size : {16, 32, 48}) fs::remove(folder + "/icon-" + std::to_string(size) + ".png");
+    ASSERT_EQ(RunArtgen("--icon " + root + "/drawn.ico").status, 0);
+    ASSERT_EQ(RunArtgen("--from " + folder + " --icon " + root + "/none.ico").status, 0);
+    EXPECT_EQ(ReadText(root + "/none.ico"), ReadText(root + "/drawn.ico"));
+    fs::copy_file(root + "/drawn.ico", folder + "/icon.ico");
+    ASSERT_EQ(RunArtgen("--from " + folder + " --icon " + root + "/given.ico").status, 0);
+    EXPECT_EQ(ReadText(root + "/given.ico"), ReadText(root + "/drawn.ico"));
+}
+
+}  // namespace
