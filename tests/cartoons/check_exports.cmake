@@ -36,10 +36,11 @@ foreach(part export_table address_at_ordinal_1 only_name)
     endif()
 endforeach()
 
-# The resource tree: one type, 24 (RT_MANIFEST), holding one name, 2.
+# The resource tree: two types, 16 (RT_VERSION) and 24 (RT_MANIFEST), the manifest under the one
+# name 2.
 set(manifest_resource
-    "Type Table:${line}IDs: 1\n${line}Entry: ID: 0x000018${line}\n"
-    "${line}Name Table:${line}IDs: 1\n${line}Entry: ID: 0x000002")
+    "Type Table:${line}IDs: 2\n${line}Entry: ID: 0x000010${line}\n(${line}\n)*"
+    "${line}Entry: ID: 0x000018${line}\n${line}Name Table:${line}IDs: 1\n${line}Entry: ID: 0x000002")
 string(CONCAT manifest_resource ${manifest_resource})
 if(NOT dump MATCHES "${manifest_resource}")
     message(FATAL_ERROR "no manifest resource of type 24, id 2:\n${dump}")
