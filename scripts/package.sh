@@ -15,6 +15,7 @@ mkdir -p build/logs
 for preset in win64 win32; do
     build=build/release-$preset
     log=build/logs/package-$preset.log
+    rm -rf "$build/package"  # never leave an older package looking like this one
     echo "Building the $preset package${pictures:+ with the pictures in $pictures}"
     if ! { cmake --preset "$preset" -B "$build" -DVARORIZO_TESTS=OFF \
                -DVARORIZO_ARTWORK_DIR="$pictures" &&
