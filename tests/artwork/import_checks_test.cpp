@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include <spng.h>
+
 #include "tests/artwork/test_pictures.h"
 #include "tools/artgen/png.h"
 
@@ -69,6 +71,21 @@ void ChangePixel(const std::string& path, const std::vector<uint8_t>& picture, i
     ASSERT_TRUE(WritePng(path, 156, 93, 3, changed));
 }
 
+// A lit button of 16 bits a channel: the artwork tool's own writer makes only 8.
+void WriteSixteenBits(const std::string& path) {
+    FILE* out = std::fopen(path.c_str(), "wb");
+    spng_ctx* ctx = spng_ctx_new(SPNG_CTX_ENCODER);
+    spng_ihdr header{156, 93, 16, SPNG_COLOR_TYPE_TRUECOLOR, 0, 0, 0};
+    std::vector<uint8_t> pixels(156 * 93 * 6, 40);
+    spng_set_png_file(ctx, out);
+    spng_set_ihdr(ctx, &header);
+    EXPECT_EQ(
+        spng_encode_image(ctx, pixels.data(), pixels.size(), SPNG_FMT_PNG, SPNG_ENCODE_FINALIZE),
+        0);
+    spng_ctx_free(ctx);
+    std::fclose(out);
+}
+
 struct BadInput {
     const char* what;
     const char* output;  // --source or --icon
@@ -94,6 +111,10 @@ const BadInput kBadInputs[] = {
      [](const std::string& f) { WritePlain(f + "/background.png", 800, 600, 4); },
      "/background.png: has an alpha channel or transparency, but the background must be opaque: "
      "save it without alpha"},
+    {"16 bits a channel", "--source",
+     [](const std::string& f) { WriteSixteenBits(f + "/button-german-lit.png"); },
+     "/button-german-lit.png: 16 bits a channel, but the launcher holds 8: save it with 8 bits a "
+     "channel"},
     {"a rest picture unlike the background inside its edge", "--source",
      [](const std::string& f) {
          ChangePixel(f + "/button-german-rest.png", GivenPictures().rest[0], 10, 20, 1);

@@ -130,7 +130,7 @@ int MakeOutput(const char* what, const char* path, const char* from) {
     } else {
         std::vector<uint8_t> icon;
         if (from != nullptr) problem = ImportIcon(from, &icon);
-        if (icon.empty()) icon = EncodeIcon(DrawIconImages());
+        if (problem.empty() && icon.empty()) icon = EncodeIcon(DrawIconImages());
         written = problem.empty() && WriteFile(path, icon);
     }
     if (written) return 0;
