@@ -1,5 +1,6 @@
-// The main window and its frame buffer. The window keeps one device context (CS_OWNDC) and
-// every paint copies the whole frame buffer; the platform clips the copy to the invalid area.
+// The main window and its frame buffer. The window keeps one device context (CS_OWNDC); a paint
+// copies the area being painted straight from the frame buffer, and the platform clips that copy
+// to the invalid region.
 #include "display/display.h"
 
 #include <cstring>
@@ -86,6 +87,8 @@ void UpdateWindowNow() {
 void PresentFrame() {
     OsPaint paint{};
     OsBeginPaint(mainWindow, &paint);
-    OsBlitPixels(mainWindowDC, FrameBuffer, frameWidth, frameHeight);
+    // Only the area being painted is copied, straight from the frame buffer: a fade step costs
+    // its button's pixels, not the whole frame's.
+    OsBlitPixels(mainWindowDC, FrameBuffer, frameWidth, frameHeight, paint.paintArea);
     OsEndPaint(mainWindow, &paint);
 }

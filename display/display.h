@@ -29,6 +29,7 @@ void CenterWindow();
 bool InvalidateArea(int32_t top, int32_t height, int32_t left, int32_t width);
 // Delivers any pending repaint of the main window before returning.
 void UpdateWindowNow();
-// The paint handler: copies the whole frame buffer; only the invalid area changes on screen.
+// The paint handler: copies the frame buffer's pixels of the area being painted to the window;
+// only the invalid area changes on screen.
 void PresentFrame();
 void SetDirtyRectEmpty();

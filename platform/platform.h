@@ -83,9 +83,11 @@ int32_t OsGetDeviceCaps(DeviceContext dc, int32_t index);
 bool OsRedrawWindow(WindowHandle window, const OsRect* area, uint32_t flags);
 DeviceContext OsBeginPaint(WindowHandle window, OsPaint* paint);
 bool OsEndPaint(WindowHandle window, OsPaint* paint);
-// Copies `width` x `height` 32-bit pixels (blue, green, red, unused) to `dc` at (0, 0) through a
-// fresh memory context and bitmap that exist only for this call. Failures leave `dc` unchanged.
-void OsBlitPixels(DeviceContext dc, const uint32_t* pixels, int32_t width, int32_t height);
+// Copies the part `area` of `width` x `height` 32-bit pixels (blue, green, red, unused; rows top
+// to bottom) to the same place of `dc`, straight from the pixels: no bitmap is made. What lies
+// outside the pixels is left out; a failure leaves `dc` unchanged.
+void OsBlitPixels(DeviceContext dc, const uint32_t* pixels, int32_t width, int32_t height,
+                  const OsRect& area);
 
 // Timer and capture
 bool OsSetTimer(WindowHandle window, uintptr_t id, uint32_t milliseconds);

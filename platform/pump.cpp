@@ -1,15 +1,15 @@
-// Peek without removing first, so that an empty queue is met by a poll or a platform wait, and
-// only then take the message.
+// One blocking GetMessage a message: the platform waits while the queue is empty, so an idle
+// program makes one call per message and never polls.
 #include "platform/pump.h"
 
 #include "platform/platform.h"
 
-PumpResult PumpOneMessage(PumpWait wait) {
+PumpResult PumpOneMessage() {
     OsMessage message{};
-    while (!OsPeekMessage(&message, nullptr, PM_NOREMOVE)) {
-        if (wait == PumpWait::Block && !OsWaitMessage()) return PumpResult::WaitFailed;
-    }
-    if (OsGetMessage(&message, nullptr) == 0) return PumpResult::Quit;
+    const int32_t got = OsGetMessage(&message, nullptr);
+    if (got == 0) return PumpResult::Quit;
+    // A failed get leaves the record as it was: it is never dispatched.
+    if (got < 0) return PumpResult::WaitFailed;
     OsTranslateMessage(&message);
     OsDispatchMessage(&message);
     return PumpResult::Dispatched;

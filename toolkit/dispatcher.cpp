@@ -112,7 +112,7 @@ UiEvent* GetUiEvent(UiEvent* event) {
     }
 
     for (;;) {
-        const PumpResult pumped = PumpOneMessage(PumpWait::Block);
+        const PumpResult pumped = PumpOneMessage();
         if (pumped == PumpResult::WaitFailed) return event;
         if (pumped == PumpResult::Quit) continue;  // the application learns of a close otherwise
         pointerX = inputX;

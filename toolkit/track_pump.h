@@ -7,10 +7,11 @@
 #include "platform/pump.h"
 #include "toolkit/control.h"
 
-// One message for a modal loop: an empty queue is polled again, never waited for. False when
-// the quit message was taken, which ends every loop at once.
+// One message for a modal loop, waiting while the queue is empty, so that a still pointer costs
+// nothing. False when the quit message was taken, which ends every loop at once, and when the
+// platform cannot deliver messages any more.
 inline bool TrackNextMessage() {
-    return PumpOneMessage(PumpWait::Poll) == PumpResult::Dispatched;
+    return PumpOneMessage() == PumpResult::Dispatched;
 }
 
 // The knob and thumb drags measure from the first move after the press, not from the press.

@@ -128,11 +128,9 @@ OsProcessWait OsWaitForProcessOrMessage(ProcessHandle process) {
     for (;;) {
         if (!QueueEmpty()) return OsProcessWait::Message;
         if (sim.clock >= p.endsAt) return OsProcessWait::Ended;
-        if (!sim.idleHookRan && sim.idleHook) sim.idleHook();
-        sim.idleHookRan = true;
+        if (sim.idleHook) sim.idleHook();
         if (!QueueEmpty()) return OsProcessWait::Message;
         sim.clock = std::min(p.endsAt, std::max(sim.clock, NextTimerDue()));
-        sim.idleHookRan = false;
     }
 }
 

@@ -88,7 +88,6 @@ bool NextMessageInOrder(OsMessage* out, bool remove) {
 // when a test advances the clock or the program waits.
 void IdlePoll() {
     if (sim.idleHook) sim.idleHook();
-    sim.idleHookRan = true;
     if (!QueueEmpty()) {
         sim.emptyPolls = 0;
         return;
@@ -119,9 +118,7 @@ void QueuePointerMessage(uint32_t message) {
 
 // The next message in Win32 order; `remove` takes it (generated messages are re-armed).
 bool NextMessage(OsMessage* out, bool remove) {
-    if (!NextMessageInOrder(out, remove)) return false;
-    if (remove) sim.idleHookRan = false;
-    return true;
+    return NextMessageInOrder(out, remove);
 }
 
 // The clock time at which the next timer is due; UINT64_MAX without timers.
@@ -211,17 +208,15 @@ LResult OsDispatchMessage(const OsMessage* message) {
     return CallProc(w, message->message, message->wParam, message->lParam, false);
 }
 
-// The idle hook gets one chance per wait (the peek before the wait may have given it already);
-// when it brings nothing, time passes until the next timer is due.
+// The idle hook gets one chance per wait; when it brings nothing, time passes until the next
+// timer is due.
 bool OsWaitMessage() {
     if (!QueueEmpty()) return true;
-    if (!sim.idleHookRan && sim.idleHook) sim.idleHook();
-    sim.idleHookRan = true;
+    if (sim.idleHook) sim.idleHook();
     if (!QueueEmpty()) return true;
     uint64_t next = NextTimerDue();
     if (next == UINT64_MAX) return false;  // nothing could ever arrive
     sim.clock = std::max(sim.clock, next);
-    sim.idleHookRan = false;
     return true;
 }
 

@@ -51,7 +51,6 @@ struct Simulation {
     bool rightDown = false;
     int32_t depth = 0;
     int32_t emptyPolls = 0;
-    bool idleHookRan = false;  // the hook has had its chance since the last message was taken
     std::function<void()> idleHook;
     std::vector<LoggedMessage> log;
     std::string programFolder = "C:\\Varorizo\\";

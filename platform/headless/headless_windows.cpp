@@ -269,13 +269,16 @@ bool OsEndPaint(WindowHandle window, OsPaint* /*paint*/) {
     return true;
 }
 
-void OsBlitPixels(DeviceContext dc, const uint32_t* pixels, int32_t width, int32_t height) {
+void OsBlitPixels(DeviceContext dc, const uint32_t* pixels, int32_t width, int32_t height,
+                  const OsRect& area) {
     Window* w = Win(reinterpret_cast<WindowHandle>(dc));
     if (w == nullptr || !w->visible || pixels == nullptr) return;
     OsRect client = ClientRectOnScreen(*w);
     int32_t clientWidth = ClientWidth(*w);
-    for (int32_t y = 0; y < std::min(height, ClientHeight(*w)); ++y) {
-        for (int32_t x = 0; x < std::min(width, clientWidth); ++x) {
+    const int32_t bottom = std::min({height, ClientHeight(*w), area.bottom});
+    const int32_t right = std::min({width, clientWidth, area.right});
+    for (int32_t y = std::max(area.top, 0); y < bottom; ++y) {
+        for (int32_t x = std::max(area.left, 0); x < right; ++x) {
             if (w->painting && w->paintClip[size_t(y) * size_t(clientWidth) + size_t(x)] == 0) {
                 continue;
             }

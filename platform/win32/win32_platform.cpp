@@ -3,6 +3,7 @@
 
 #include "platform/platform.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -154,14 +155,24 @@ bool OsEndPaint(WindowHandle window, OsPaint* paint) {
     return EndPaint(Hwnd(window), &ps) != 0;
 }
 
-void OsBlitPixels(DeviceContext dc, const uint32_t* pixels, int32_t width, int32_t height) {
-    HDC memory = CreateCompatibleDC(Hdc(dc));
-    HBITMAP bitmap = CreateBitmap(width, height, 1, 32, pixels);
-    HGDIOBJ kept = SelectObject(memory, bitmap);
-    BitBlt(Hdc(dc), 0, 0, width, height, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, kept);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
+void OsBlitPixels(DeviceContext dc, const uint32_t* pixels, int32_t width, int32_t height,
+                  const OsRect& area) {
+    const int32_t left = std::max(area.left, 0);
+    const int32_t top = std::max(area.top, 0);
+    const int32_t right = std::min(area.right, width);
+    const int32_t bottom = std::min(area.bottom, height);
+    if (left >= right || top >= bottom) return;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // rows top to bottom
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    // The source corner counts from the last row even for rows stored top to bottom.
+    SetDIBitsToDevice(Hdc(dc), left, top, static_cast<DWORD>(right - left),
+                      static_cast<DWORD>(bottom - top), left, height - bottom, 0,
+                      static_cast<UINT>(height), pixels, &info, DIB_RGB_COLORS);
 }
 
 bool OsSetTimer(WindowHandle window, uintptr_t id, uint32_t milliseconds) {

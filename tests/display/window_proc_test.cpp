@@ -16,22 +16,22 @@ protected:
     }
     void Post(uint32_t message, WParam wParam, LParam lParam) {
         OsPostMessage(mainWindow, message, wParam, lParam);
-        ASSERT_EQ(PumpOneMessage(PumpWait::Poll), PumpResult::Dispatched);
+        ASSERT_EQ(PumpOneMessage(), PumpResult::Dispatched);
     }
     void PointerTo(int32_t x, int32_t y) {
         OsPoint p = ScreenOf(x, y);
         HeadlessPointerMoveTo(p.x, p.y);
-        ASSERT_EQ(PumpOneMessage(PumpWait::Poll), PumpResult::Dispatched);
+        ASSERT_EQ(PumpOneMessage(), PumpResult::Dispatched);
     }
     void Button(HeadlessButton button, bool down) {
         HeadlessPointerButton(button, down);
-        ASSERT_EQ(PumpOneMessage(PumpWait::Poll), PumpResult::Dispatched);
+        ASSERT_EQ(PumpOneMessage(), PumpResult::Dispatched);
     }
 };
 
 TEST_F(WindowProcTest, AKeyPressRecordsTheKeyAndTheHalvesOfItsParameter) {
     HeadlessKeyDown(VK_LEFT);
-    ASSERT_EQ(PumpOneMessage(PumpWait::Poll), PumpResult::Dispatched);
+    ASSERT_EQ(PumpOneMessage(), PumpResult::Dispatched);
     EXPECT_EQ(inputCode, InputKey);
     EXPECT_EQ(inputKey, VK_LEFT);
     EXPECT_EQ(inputX, 1);     // repeat count
@@ -40,8 +40,8 @@ TEST_F(WindowProcTest, AKeyPressRecordsTheKeyAndTheHalvesOfItsParameter) {
 
 TEST_F(WindowProcTest, ACharacterFollowsItsKeyThroughTranslation) {
     HeadlessKeyDown('7');
-    ASSERT_EQ(PumpOneMessage(PumpWait::Poll), PumpResult::Dispatched);
-    ASSERT_EQ(PumpOneMessage(PumpWait::Poll), PumpResult::Dispatched);
+    ASSERT_EQ(PumpOneMessage(), PumpResult::Dispatched);
+    ASSERT_EQ(PumpOneMessage(), PumpResult::Dispatched);
     EXPECT_EQ(inputCode, InputChar);
     EXPECT_EQ(inputKey, '7');
 }
@@ -66,7 +66,7 @@ TEST_F(WindowProcTest, PointerMessagesRecordTheirCodeAndSignedPosition) {
 TEST_F(WindowProcTest, ATimerTickLeavesThePositionAlone) {
     PointerTo(40, 41);
     HeadlessAdvanceClock(kAnimationTimerPeriodMs);
-    ASSERT_EQ(PumpOneMessage(PumpWait::Poll), PumpResult::Dispatched);
+    ASSERT_EQ(PumpOneMessage(), PumpResult::Dispatched);
     EXPECT_EQ(inputCode, InputTimer);
     EXPECT_EQ(inputKey, -1);
     EXPECT_EQ(inputX, 40);
@@ -136,7 +136,7 @@ TEST_F(WindowProcTest, OtherMessagesResetTheCodeAndKeyButNotThePosition) {
     Post(WM_USER + 7, 0, 0);
     EXPECT_EQ(inputCode, InputNone);
     InvalidateArea(0, 10, 0, 10);
-    ASSERT_EQ(PumpOneMessage(PumpWait::Poll), PumpResult::Dispatched);  // the paint
+    ASSERT_EQ(PumpOneMessage(), PumpResult::Dispatched);  // the paint
     EXPECT_EQ(inputCode, InputNone);
     EXPECT_EQ(DirtyRect.left, kDirtyEmptyCorner);
     EXPECT_EQ(DirtyRect.right, 0);

@@ -183,12 +183,20 @@ TEST_F(TextFieldTest, TheCaretFirstShowsOnTheEleventhTickAndGoesOnTheNext) {
         pixels.push_back(Pixel(212, 304));
         pixels.push_back(Pixel(213, 311));
     };
-    std::vector<std::function<void()>> steps{look};
+    // A step that brings no input would let the waiting loop's clock run on to the next tick,
+    // so each look shares its step with the input that follows it.
+    std::vector<std::function<void()>> steps;
     for (int32_t tick = 1; tick <= 22; ++tick) {
-        steps.push_back([this] { Tick(); });
-        if (tick == 10 || tick == 11 || tick == 22) steps.push_back(look);
+        const bool lookFirst = tick == 1 || tick == 11 || tick == 12;
+        steps.push_back([this, look, lookFirst] {
+            if (lookFirst) look();
+            Tick();
+        });
     }
-    steps.push_back([this] { Key(VK_RETURN); });
+    steps.push_back([this, look] {
+        look();
+        Key(VK_RETURN);
+    });
     Script(steps);
     TrackTextField(nullptr, controls_.data(), 0);
     const uint32_t fill = 0x203040;

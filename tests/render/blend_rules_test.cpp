@@ -224,6 +224,20 @@ std::string PathName(const testing::TestParamInfo<BlendPath>& info) {
     }
 }
 
+// Every x86 build carries the vector kernels and draws with the fastest one the processor runs.
+TEST(BlendPathTest, AnX86BuildRunsTheFastestVectorKernelItsProcessorHas) {
+#if defined(__i386__) || defined(__x86_64__)
+    __builtin_cpu_init();
+    const bool ssse3 = __builtin_cpu_supports("ssse3");
+    const bool avx2 = __builtin_cpu_supports("avx2");
+    EXPECT_EQ(BlendPathSupported(BlendPathSsse3), ssse3);
+    EXPECT_EQ(BlendPathSupported(BlendPathAvx2), avx2);
+    EXPECT_EQ(blendPath, avx2 ? BlendPathAvx2 : ssse3 ? BlendPathSsse3 : BlendPathScalar);
+#else
+    GTEST_SKIP() << "not an x86 build";
+#endif
+}
+
 // Only the paths this build has and this processor runs.
 std::vector<BlendPath> SupportedPaths() {
     std::vector<BlendPath> paths;

@@ -34,7 +34,7 @@ void HeadlessWindowTest::PumpPending() {
     OsMessage message{};
     while (OsPeekMessage(&message, nullptr, PM_NOREMOVE)) {
         if (message.message == WM_TIMER) break;
-        ASSERT_EQ(PumpOneMessage(PumpWait::Poll), PumpResult::Dispatched);
+        ASSERT_EQ(PumpOneMessage(), PumpResult::Dispatched);
     }
 }
 

@@ -42,7 +42,7 @@ bool PumpUntil(const std::function<bool()>& done, uint32_t timeoutMs) {
     ULONGLONG deadline = GetTickCount64() + timeoutMs;
     while (GetTickCount64() < deadline) {
         // The animation timer wakes the wait every 25 ms, so the deadline is always seen.
-        if (PumpOneMessage(PumpWait::Block) != PumpResult::Dispatched) return false;
+        if (PumpOneMessage() != PumpResult::Dispatched) return false;
         if (done()) return true;
     }
     return false;
