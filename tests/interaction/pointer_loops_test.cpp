@@ -298,6 +298,56 @@ TEST_F(PointerLoopTest, ADragAndDropAreaNotTakenAsAClickIsDraggedAndDropped) {
     EXPECT_EQ(pressedIndex, 0);
 }
 
+// Moves that pile up while a loop is busy reach it merged: one step, to the latest position.
+TEST_F(PointerLoopTest, MovesThatPileUpReachTheKnobThumbAndDialAsOneStep) {
+    Control& knob = AddSlider(0, 50);
+    knob.onChange.notify = RecordValue;
+    PressAt(105, 55);
+    Script({[&] { MoveTo(105, 55); },
+            [&] {
+                for (int32_t x : {110, 120, 130}) MoveTo(x, 55);
+            },
+            [&] { LeftUp(); }});
+    Until(EventPress);
+    EXPECT_EQ(seenValues, (std::vector<int32_t>{0, 25}));
+    EXPECT_EQ(knob.value, 25);
+
+    Control& bar = Add(ControlScrollBar, 100, 100, 200, 10);
+    bar.rangeEnd = 100;
+    bar.value = 25;
+    bar.extent = 5;
+    bar.onChange.notify = RecordScroll;
+    seenItems = &bar;
+    seenValues.clear();
+    PressAt(110, 105);
+    Script({[&] { MoveTo(110, 105); },
+            [&] {
+                for (int32_t x : {120, 140, 160}) MoveTo(x, 105);
+            },
+            [&] { LeftUp(); }});
+    Until(EventPress);
+    EXPECT_EQ(seenValues, (std::vector<int32_t>{0, 0, 50, 25}));
+
+    // The dial reads the cursor itself: merged moves save it the steps that would find the
+    // cursor back at the centre.
+    Control& dial = Add(ControlDial, 300, 300, 20, 20);
+    dial.id = 7;
+    dial.rangeEnd = 100;
+    dial.value = 10;
+    dial.extent = 10;
+    dial.onChange.value = RecordDial;
+    const OsPoint c = Centre();
+    PressAt(310, 310);
+    Script({[&] {
+                for (int32_t dx : {3, 6, 9}) CursorTo(c.x + dx, c.y);
+            },
+            [&] { LeftUp(); }});
+    Until(EventPress);
+    EXPECT_EQ(calls, (std::vector<std::string>{"dial 7 10 cursor -1", "dial 7 19 cursor -1",
+                                               "dial 7 19 cursor -1"}));
+    EXPECT_EQ(dial.value, 19);
+}
+
 // Every loop ends on the quit message and its caller goes on.
 TEST_F(PointerLoopTest, EveryPointerLoopEndsOnTheQuitMessage) {
     using Loop = void (*)(WindowHandle, Control*, int32_t);
