@@ -9,11 +9,14 @@ namespace headless {
 Simulation sim;
 }  // namespace headless
 
+// The screen's storage is kept, so that resetting often costs no fresh pages.
 void HeadlessReset(int32_t screenWidth, int32_t screenHeight) {
+    std::vector<uint32_t> screen = std::move(sim.screen);
     sim = Simulation{};
     sim.screenWidth = screenWidth;
     sim.screenHeight = screenHeight;
-    sim.screen.assign(size_t(screenWidth) * size_t(screenHeight), 0);
+    screen.assign(size_t(screenWidth) * size_t(screenHeight), 0);
+    sim.screen = std::move(screen);
 }
 
 void HeadlessAdvanceClock(uint32_t milliseconds) {

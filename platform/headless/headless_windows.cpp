@@ -330,6 +330,21 @@ bool OsEndPaint(WindowHandle window, OsPaint* /*paint*/) {
     return true;
 }
 
+namespace {
+
+// Copies pixels x0 .. x1 - 1 of frame row y to the screen where they land on it.
+void CopySpan(const OsRect& client, const uint32_t* row, int32_t y, int32_t x0, int32_t x1) {
+    const int32_t sy = client.top + y;
+    if (sy < 0 || sy >= sim.screenHeight) return;
+    x0 = std::max(x0, -client.left);
+    x1 = std::min(x1, sim.screenWidth - client.left);
+    if (x0 >= x1) return;
+    std::copy(row + x0, row + x1,
+              sim.screen.begin() + ptrdiff_t{sy} * sim.screenWidth + client.left + x0);
+}
+
+}  // namespace
+
 void OsBlitPixels(DeviceContext dc, const uint32_t* pixels, int32_t width, int32_t height) {
     Window* w = Win(reinterpret_cast<WindowHandle>(dc));
     if (w == nullptr || !Visible(*w) || pixels == nullptr) return;
@@ -343,13 +358,17 @@ void OsBlitPixels(DeviceContext dc, const uint32_t* pixels, int32_t width, int32
                       std::min(area.right, b.right), std::min(area.bottom, b.bottom)};
     }
     for (int32_t y = area.top; y < area.bottom; ++y) {
-        for (int32_t x = area.left; x < area.right; ++x) {
-            if (clipped && !w->dcClip.Contains(x, y)) continue;
-            int32_t sx = client.left + x;
-            int32_t sy = client.top + y;
-            if (sx < 0 || sy < 0 || sx >= sim.screenWidth || sy >= sim.screenHeight) continue;
-            sim.screen[size_t(sy) * size_t(sim.screenWidth) + size_t(sx)] =
-                pixels[size_t(y) * size_t(width) + size_t(x)];
+        const uint32_t* row = pixels + ptrdiff_t{y} * width;
+        if (!clipped) {
+            CopySpan(client, row, y, area.left, area.right);
+            continue;
+        }
+        // Runs of pixels inside the clip.
+        for (int32_t x = area.left; x < area.right;) {
+            while (x < area.right && !w->dcClip.Contains(x, y)) ++x;
+            const int32_t from = x;
+            while (x < area.right && w->dcClip.Contains(x, y)) ++x;
+            CopySpan(client, row, y, from, x);
         }
     }
 }
