@@ -201,7 +201,14 @@ void Feed() {
 
 }  // namespace
 
-void RunSession(const ActionMix& mix) {
+int32_t RunGetUiEventTarget(const uint8_t* data, size_t size, void (*build)(),
+                            const ActionMix& mix) {
+    FuzzedDataProvider input(data, size);
+    BeginFuzzRun(&input, true);
+    build();
+    if (input.ConsumeIntegralInRange(0, 15) == 0) {
+        FailAlignedAllocAfter(input.ConsumeIntegralInRange(0, 3));
+    }
     session = Session{};
     session.mix = mix;
     session.blocksAtStart = alignedAllocCount;
@@ -220,4 +227,6 @@ void RunSession(const ActionMix& mix) {
         if (event.kind == EventClose && session.endingCalls > 0) break;
     }
     HeadlessSetIdleHook(nullptr);
+    EndFuzzRun();
+    return 0;
 }

@@ -4,6 +4,7 @@
 // input is used up, quits and closes until the program has taken them. After every event, and
 // whenever the program waits, what must always hold is checked.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 
 // How often each action comes, relative to the others.
@@ -19,5 +20,8 @@ struct ActionMix {
     int32_t quit;
 };
 
-// Runs GetUiEvent over activeList until the input is used up and a close request has come.
-void RunSession(const ActionMix& mix);
+// One fuzz run on `data`: the window, the controls `build` makes from the input, sometimes
+// work buffers that cannot be allocated, then GetUiEvent over them until the input is used up
+// and a close request has come.
+int32_t RunGetUiEventTarget(const uint8_t* data, size_t size, void (*build)(),
+                            const ActionMix& mix);

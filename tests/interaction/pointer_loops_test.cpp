@@ -61,6 +61,17 @@ protected:
         c.extent = extent;
         return c;
     }
+    // A dial of ten frames, id 7, at (300, 300) that turns from 0 to `highest`, recording its
+    // onChange calls.
+    Control& AddDial(int32_t highest, int32_t value) {
+        Control& c = Add(ControlDial, 300, 300, 20, 20);
+        c.id = 7;
+        c.rangeEnd = highest;
+        c.value = value;
+        c.extent = 10;
+        c.onChange.value = RecordDial;
+        return c;
+    }
     OsPoint Centre() const {
         OsRect r{};
         OsGetWindowInfoRect(mainWindow, &r);
@@ -207,12 +218,7 @@ TEST_F(PointerLoopTest, AScrollBarWithoutContentSizeAndADialWithoutFramesNeither
 }
 
 TEST_F(PointerLoopTest, ADialTurnsWithTheHiddenCursorAndARightPressCancels) {
-    Control& dial = Add(ControlDial, 300, 300, 20, 20);
-    dial.id = 7;
-    dial.rangeEnd = 9;
-    dial.value = 6;
-    dial.extent = 10;
-    dial.onChange.value = RecordDial;
+    Control& dial = AddDial(9, 6);
     const OsPoint c = Centre();
     PressAt(310, 310);
     const OsPoint pressedAt = ScreenOf(310, 310);
@@ -330,12 +336,7 @@ TEST_F(PointerLoopTest, MovesThatPileUpReachTheKnobThumbAndDialAsOneStep) {
 
     // The dial reads the cursor itself: merged moves save it the steps that would find the
     // cursor back at the centre.
-    Control& dial = Add(ControlDial, 300, 300, 20, 20);
-    dial.id = 7;
-    dial.rangeEnd = 100;
-    dial.value = 10;
-    dial.extent = 10;
-    dial.onChange.value = RecordDial;
+    Control& dial = AddDial(100, 10);
     const OsPoint c = Centre();
     PressAt(310, 310);
     Script({[&] {
