@@ -58,6 +58,14 @@ void FramePieces(RgbPicture* art, int32_t b) {
     }
 }
 
+// Fewer rows, then fewer columns, until a sheet of these cells holds at most 600,000 pixels:
+// enough for grids larger than the frame buffer, small enough to make quickly.
+void LimitSheet(int32_t cellWidth, int32_t cellHeight, int32_t* columns, int32_t* rows) {
+    const auto pixels = [&] { return int64_t{cellWidth} * cellHeight * *columns * *rows; };
+    while (*rows > 1 && pixels() > 600000) --*rows;
+    while (*columns > 1 && pixels() > 600000) --*columns;
+}
+
 // --- callbacks: each may change controls and pump messages before it answers.
 
 // A change a caller may make: a level on its scale, a check, visibility, a cell of the grid,
@@ -138,10 +146,11 @@ void DescribeGrid(Control* items, int32_t index, int32_t reason, intptr_t word1,
     auto* grid = reinterpret_cast<PopupGridDescriptor*>(word1);
     grid->anchorX = d.ConsumeIntegralInRange(-200, 1000);
     grid->anchorY = d.ConsumeIntegralInRange(-200, 800);
-    grid->gridCellWidth = d.ConsumeIntegralInRange(-1, 64);
-    grid->gridCellHeight = d.ConsumeIntegralInRange(-1, 64);
+    grid->gridCellWidth = d.ConsumeIntegralInRange(-1, 300);
+    grid->gridCellHeight = d.ConsumeIntegralInRange(-1, 300);
     grid->columns = d.ConsumeIntegralInRange(-1, 8);
     grid->rows = d.ConsumeIntegralInRange(-1, 6);
+    LimitSheet(grid->gridCellWidth, grid->gridCellHeight, &grid->columns, &grid->rows);
     grid->border = d.ConsumeIntegralInRange(-1, 24);
     grid->selectedCell = d.ConsumeIntegralInRange(-2, 50);
     gridEntryCell = grid->selectedCell;
@@ -225,10 +234,11 @@ bool BuildDial(Control& c) {
 // Every picture of a picker is a sheet of its cells.
 bool BuildPicker(Control& c) {
     FuzzedDataProvider& d = Data();
-    c.width = std::clamp(c.width, 1, 64);
-    c.height = std::clamp(c.height, 1, 64);
+    c.width = std::max(c.width, 1);
+    c.height = std::max(c.height, 1);
     c.columns = d.ConsumeIntegralInRange(0, 8);
     c.rows = d.ConsumeIntegralInRange(0, 6);
+    LimitSheet(c.width, c.height, &c.columns, &c.rows);
     c.selectedCell = d.ConsumeIntegralInRange(-2, c.columns * c.rows + 1);
     Pictures(c, 3 * size_t(c.width) * size_t(c.height) * size_t(c.columns) * size_t(c.rows),
              size_t(c.width) * size_t(c.height));

@@ -146,9 +146,8 @@ void CheckFrameGuards() {
 
 const uint8_t* Picture(size_t bytes) {
     if (bytes == 0) return nullptr;
-    auto block = std::make_unique<uint8_t[]>(bytes);
-    const uint8_t seed = fuzzData->ConsumeIntegral<uint8_t>();
-    for (size_t i = 0; i < bytes; ++i) block[i] = static_cast<uint8_t>(seed + i * (seed | 1));
+    std::unique_ptr<uint8_t[]> block(new uint8_t[bytes]);
+    std::memset(block.get(), fuzzData->ConsumeIntegral<uint8_t>(), bytes);
     run.pictures.push_back(std::move(block));
     return run.pictures.back().get();
 }

@@ -28,7 +28,7 @@ void EndFuzzRun();
 void CheckFrameGuards();
 
 // A block of exactly `bytes` bytes, kept until the run ends, so that a read past it is caught.
-// Filled with a pattern from the input; null for 0 bytes.
+// Filled with one byte from the input; null for 0 bytes.
 const uint8_t* Picture(size_t bytes);
 
 // A text buffer of `capacity` bytes between guard bytes, holding input bytes up to a zero
