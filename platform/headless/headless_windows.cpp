@@ -18,7 +18,8 @@ bool Captioned(uint32_t style) {
 }
 
 // What CreateWindowEx makes of the styles: an overlapped window always clips its siblings and
-// has a caption, and the window edge follows from the frame the styles give.
+// has a caption, and the window edge follows from the frame the styles give. The window starts
+// hidden and in its normal state; WS_VISIBLE asks for it to be shown once it is created.
 void FixStyles(uint32_t* style, uint32_t* exStyle) {
     if ((*style & (WS_CHILD | WS_POPUP)) == 0) *style |= WS_CLIPSIBLINGS | WS_CAPTION;
     if ((*exStyle & WS_EX_DLGMODALFRAME) != 0 || (*style & (WS_DLGFRAME | WS_THICKFRAME)) != 0) {
@@ -181,6 +182,7 @@ WindowHandle OsCreateWindow(uint32_t exStyle, const char* className, const char*
                             ModuleHandle /*instance*/) {
     auto found = sim.classes.find(className != nullptr ? className : "");
     if (found == sim.classes.end()) return nullptr;
+    const bool shown = (style & WS_VISIBLE) != 0;
     FixStyles(&style, &exStyle);
     auto window = std::make_unique<Window>();
     window->proc = found->second.second;
@@ -202,6 +204,7 @@ WindowHandle OsCreateWindow(uint32_t exStyle, const char* className, const char*
         OsDestroyWindow(Handle(w));
         return nullptr;
     }
+    if (shown) ShowWindow(*w, SW_SHOW);
     return Handle(w);
 }
 

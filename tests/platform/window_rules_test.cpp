@@ -112,6 +112,13 @@ TEST_F(WindowRulesTest, ShowCommandsSetTheStateActivationFocusAndWhatReachesTheW
     }
 }
 
+TEST_F(WindowRulesTest, AWindowCreatedVisibleIsShownActiveOnceCreated) {
+    WindowHandle w = Open(0, SW_SHOWNA, WS_SYSMENU | WS_VISIBLE);
+    EXPECT_EQ(OsGetWindowLong(w, GWL_STYLE),
+              uint32_t{WS_SYSMENU | WS_VISIBLE | WS_CAPTION | WS_CLIPSIBLINGS});
+    EXPECT_EQ(OsGetActiveWindow(), w);
+}
+
 TEST_F(WindowRulesTest, AClickOnAnInactiveWindowActivatesItBeforeThePressArrives) {
     WindowHandle w = Open(0, SW_SHOWNOACTIVATE);
     HeadlessClearMessageLog();
