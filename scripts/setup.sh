@@ -2,6 +2,7 @@
 # Debian 12 machine, makes the Wine prefix and finds or starts an X display. Safe to run again.
 
 VARORIZO_PACKAGES=(cmake make g++ pkg-config googletest libgtest-dev libbenchmark-dev
+    clang libclang-rt-14-dev
     libpixman-1-dev g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools wine64 xvfb
     xdotool x11-utils imagemagick libspng-dev zip)
 export WINEPREFIX="${WINEPREFIX:-$HOME/.wine-varorizo}"

@@ -53,6 +53,7 @@ run_ctest() {
 
 build native && run_ctest native -j"$jobs"
 build asan && run_ctest asan -j"$jobs"
+build fuzz && run_ctest fuzz -j"$jobs"
 build win32 && run_ctest win32
 if build win64; then
     # Start Wine's session (desktop, services) once before the tests time their programs.

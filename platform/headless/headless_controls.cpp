@@ -9,11 +9,14 @@ namespace headless {
 Simulation sim;
 }  // namespace headless
 
+// The screen's storage is kept, so that resetting often costs no fresh pages.
 void HeadlessReset(int32_t screenWidth, int32_t screenHeight) {
+    std::vector<uint32_t> screen = std::move(sim.screen);
     sim = Simulation{};
     sim.screenWidth = screenWidth;
     sim.screenHeight = screenHeight;
-    sim.screen.assign(size_t(screenWidth) * size_t(screenHeight), 0);
+    screen.assign(size_t(screenWidth) * size_t(screenHeight), 0);
+    sim.screen = std::move(screen);
 }
 
 void HeadlessAdvanceClock(uint32_t milliseconds) {
@@ -37,11 +40,17 @@ void HeadlessPointerButton(HeadlessButton button, bool down) {
     QueuePointerMessage(message);
 }
 
-void HeadlessKeyDown(uint32_t virtualKey) {
-    if (sim.active == nullptr || sim.active->destroyed) return;
+void HeadlessKeyDown(uint32_t virtualKey, bool altHeld) {
+    Window* target = sim.focus != nullptr ? sim.focus : sim.active;
+    if (target == nullptr || target->destroyed) return;
     constexpr uint32_t kScanCode = 0x1C;
-    sim.input.push_back(
-        OsMessage{Handle(sim.active), WM_KEYDOWN, virtualKey, LParam{1 | (kScanCode << 16)}});
+    const bool system = altHeld || sim.focus == nullptr;
+    const LParam data =
+        LParam{1} | LParam{kScanCode} << 16 | (altHeld ? LParam{KF_ALTDOWN} << 16 : 0);
+    sim.input.push_back(QueuedInput{
+        OsMessage{Handle(target), system ? uint32_t{WM_SYSKEYDOWN} : uint32_t{WM_KEYDOWN},
+                  virtualKey, data},
+        sim.clock, sim.cursor});
 }
 
 void HeadlessSetIdleHook(std::function<void()> hook) {
@@ -62,7 +71,7 @@ OsPoint HeadlessClientOrigin(WindowHandle window) {
 
 bool HeadlessIsVisible(WindowHandle window) {
     Window* w = Win(window);
-    return w != nullptr && w->visible;
+    return w != nullptr && Visible(*w);
 }
 
 bool HeadlessWindowExists(WindowHandle window) {
@@ -75,10 +84,6 @@ int32_t HeadlessCursorShowCount() {
 
 void HeadlessSetProgramFolder(const std::string& folder) {
     sim.programFolder = folder;
-}
-
-void HeadlessAddProgramFile(const std::string& path) {
-    sim.programFiles.insert(path);
 }
 
 void HeadlessSetProgramRunTime(uint32_t milliseconds) {
@@ -100,6 +105,7 @@ void HeadlessClearMessageLog() {
 // A process handle is its position in the log, plus one.
 ProcessHandle OsCreateProcess(const OsProcessStart& start) {
     StartedProcess record{start.applicationName != nullptr ? start.applicationName : "",
+                          "",
                           start.commandLine != nullptr ? start.commandLine : "",
                           start.inheritHandles,
                           start.creationFlags,
@@ -109,10 +115,8 @@ ProcessHandle OsCreateProcess(const OsProcessStart& start) {
                           sim.clock + sim.programRunTime,
                           0,
                           false};
-    // Without an application name the program is searched for in the program's folder.
-    std::string file = start.applicationName != nullptr ? record.applicationName
-                                                        : sim.programFolder + record.commandLine;
-    record.started = sim.programFiles.count(file) == 1;
+    record.programFile = FindProgram(start);
+    record.started = !record.programFile.empty();
     sim.processes.push_back(record);
     if (!record.started) return nullptr;
     return reinterpret_cast<ProcessHandle>(sim.processes.size());

@@ -1,6 +1,8 @@
 // The simulated message queue: posted messages, then the quit message, then input, then
 // WM_PAINT while an update region exists, then due WM_TIMER; the virtual clock, capture and
-// the cursor.
+// the cursor. Hardware input follows Windows: a pointer move replaces a move that is still the
+// last input queued, a press is taken as a double click where the class asks for them, and a
+// press on an inactive window activates it first.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -21,8 +23,8 @@ Window* PointerTarget() {
     if (sim.capture != nullptr) return sim.capture;
     for (auto it = sim.windows.rbegin(); it != sim.windows.rend(); ++it) {
         Window& w = **it;
-        if (w.destroyed || !w.visible) continue;
-        OsRect r = ClientRectOnScreen(w);
+        if (w.destroyed || !Visible(w)) continue;
+        const OsRect r = ClientRectOnScreen(w);
         if (sim.cursor.x >= r.left && sim.cursor.x < r.right && sim.cursor.y >= r.top &&
             sim.cursor.y < r.bottom) {
             return &w;
@@ -33,9 +35,71 @@ Window* PointerTarget() {
 
 Window* PaintPending() {
     for (auto& w : sim.windows) {
-        if (!w->destroyed && w->visible && w->hasUpdate) return w.get();
+        if (w->destroyed || !Visible(*w) || Minimized(*w)) continue;
+        if (!w->update.Empty() || w->framePending) return w.get();
     }
     return nullptr;
+}
+
+bool IsButtonDown(uint32_t message) {
+    return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_NCLBUTTONDOWN;
+}
+
+// A second press of the same button on the same window, soon and close enough after the
+// first, is a double click where the window's class asks for them (CS_DBLCLKS).
+bool CompletesDoubleClick(const QueuedInput& press, const Window& w) {
+    const LastClick& last = sim.lastClick;
+    if ((w.classStyle & CS_DBLCLKS) == 0 || press.message.message == WM_NCLBUTTONDOWN) {
+        return false;
+    }
+    return press.message.message == last.message && &w == last.window &&
+           press.time - last.time < DOUBLE_CLICK_TIME &&
+           std::abs(press.point.x - last.point.x) < DOUBLE_CLICK_SIZE / 2 &&
+           std::abs(press.point.y - last.point.y) < DOUBLE_CLICK_SIZE / 2;
+}
+
+// Taking a press from the queue: it is remembered for the next double click (a completed one
+// starts afresh), and an inactive window under no capture is asked whether to activate.
+// Returns false when the press is eaten.
+bool TakePress(QueuedInput* press) {
+    Window* w = Win(press->message.window);
+    if (w == nullptr) return true;
+    if (CompletesDoubleClick(*press, *w)) {
+        press->message.message += WM_LBUTTONDBLCLK - WM_LBUTTONDOWN;
+        sim.lastClick = LastClick{};
+    } else {
+        sim.lastClick = LastClick{press->message.message, w, press->time, press->point};
+    }
+    if (w == sim.active || sim.capture != nullptr) return true;
+    const LResult answer = Send(w, WM_MOUSEACTIVATE, WParam(press->message.window),
+                                LParam(press->message.message) << 16 | 1);
+    if (answer == MA_ACTIVATE || answer == MA_ACTIVATEANDEAT || answer == 0) Activate(w);
+    return answer != MA_ACTIVATEANDEAT && answer != MA_NOACTIVATEANDEAT;
+}
+
+bool NextInput(OsMessage* out, bool remove) {
+    while (!sim.input.empty()) {
+        QueuedInput next = sim.input.front();
+        Window* w = Win(next.message.window);
+        if (!IsButtonDown(next.message.message) || w == nullptr) {
+            *out = next.message;
+            if (remove) sim.input.pop_front();
+            return true;
+        }
+        if (!remove) {
+            if (CompletesDoubleClick(next, *w)) {
+                next.message.message += WM_LBUTTONDBLCLK - WM_LBUTTONDOWN;
+            }
+            *out = next.message;
+            return true;
+        }
+        sim.input.pop_front();
+        if (TakePress(&next)) {
+            *out = next.message;
+            return true;
+        }
+    }
+    return false;
 }
 
 std::pair<Window*, uintptr_t> DueTimer() {
@@ -66,11 +130,7 @@ bool NextMessageInOrder(OsMessage* out, bool remove) {
         if (remove) sim.quitPosted = false;
         return true;
     }
-    if (!sim.input.empty()) {
-        *out = sim.input.front();
-        if (remove) sim.input.pop_front();
-        return true;
-    }
+    if (NextInput(out, remove)) return true;
     if (Window* w = PaintPending()) {
         *out = OsMessage{Handle(w), WM_PAINT, 0, 0};
         return true;
@@ -110,10 +170,23 @@ LParam PackPoint(int32_t x, int32_t y) {
 void QueuePointerMessage(uint32_t message) {
     Window* target = PointerTarget();
     if (target == nullptr) return;
-    OsRect client = ClientRectOnScreen(*target);
-    sim.input.push_back(
+    const OsRect client = ClientRectOnScreen(*target);
+    const QueuedInput queued{
         OsMessage{Handle(target), message, KeyState(),
-                  PackPoint(sim.cursor.x - client.left, sim.cursor.y - client.top)});
+                  PackPoint(sim.cursor.x - client.left, sim.cursor.y - client.top)},
+        sim.clock, sim.cursor};
+    // The queue holds at most the latest of a run of moves, as Windows merges them.
+    if (message == WM_MOUSEMOVE && !sim.input.empty() &&
+        sim.input.back().message.message == WM_MOUSEMOVE &&
+        sim.input.back().message.window == queued.message.window) {
+        sim.input.back() = queued;
+        return;
+    }
+    sim.input.push_back(queued);
+}
+
+void Post(Window* w, uint32_t message, WParam wParam, LParam lParam) {
+    sim.posted.push_back(OsMessage{Handle(w), message, wParam, lParam});
 }
 
 // The next message in Win32 order; `remove` takes it (generated messages are re-armed).
@@ -187,8 +260,9 @@ int32_t OsGetMessage(OsMessage* message, WindowHandle filter) {
     return message->message == WM_QUIT ? 0 : 1;
 }
 
+// Key-downs bring their character, as WM_CHAR or, for system keys, WM_SYSCHAR.
 bool OsTranslateMessage(const OsMessage* message) {
-    if (message->message != WM_KEYDOWN) return false;
+    if (message->message != WM_KEYDOWN && message->message != WM_SYSKEYDOWN) return false;
     auto key = static_cast<uint32_t>(message->wParam);
     uint32_t character = 0;
     if (key >= 'A' && key <= 'Z') character = key - 'A' + 'a';
@@ -198,7 +272,8 @@ bool OsTranslateMessage(const OsMessage* message) {
     }
     if (key == 0xBE) character = '.';  // VK_OEM_PERIOD
     if (character == 0) return false;
-    sim.posted.push_front(OsMessage{message->window, WM_CHAR, character, message->lParam});
+    const uint32_t kind = message->message == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR;
+    sim.posted.push_back(OsMessage{message->window, kind, character, message->lParam});
     return true;
 }
 

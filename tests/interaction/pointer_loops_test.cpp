@@ -61,6 +61,17 @@ protected:
         c.extent = extent;
         return c;
     }
+    // A dial of ten frames, id 7, at (300, 300) that turns from 0 to `highest`, recording its
+    // onChange calls.
+    Control& AddDial(int32_t highest, int32_t value) {
+        Control& c = Add(ControlDial, 300, 300, 20, 20);
+        c.id = 7;
+        c.rangeEnd = highest;
+        c.value = value;
+        c.extent = 10;
+        c.onChange.value = RecordDial;
+        return c;
+    }
     OsPoint Centre() const {
         OsRect r{};
         OsGetWindowInfoRect(mainWindow, &r);
@@ -207,12 +218,7 @@ TEST_F(PointerLoopTest, AScrollBarWithoutContentSizeAndADialWithoutFramesNeither
 }
 
 TEST_F(PointerLoopTest, ADialTurnsWithTheHiddenCursorAndARightPressCancels) {
-    Control& dial = Add(ControlDial, 300, 300, 20, 20);
-    dial.id = 7;
-    dial.rangeEnd = 9;
-    dial.value = 6;
-    dial.extent = 10;
-    dial.onChange.value = RecordDial;
+    Control& dial = AddDial(9, 6);
     const OsPoint c = Centre();
     PressAt(310, 310);
     const OsPoint pressedAt = ScreenOf(310, 310);
@@ -296,6 +302,51 @@ TEST_F(PointerLoopTest, ADragAndDropAreaNotTakenAsAClickIsDraggedAndDropped) {
     EXPECT_EQ(calls, (std::vector<std::string>{"area 0 64 210,210", "area 0 8 210,210",
                                                "area 0 16 230,230", "area 0 32 230,230"}));
     EXPECT_EQ(pressedIndex, 0);
+}
+
+// Moves that pile up while a loop is busy reach it merged: one step, to the latest position.
+TEST_F(PointerLoopTest, MovesThatPileUpReachTheKnobThumbAndDialAsOneStep) {
+    Control& knob = AddSlider(0, 50);
+    knob.onChange.notify = RecordValue;
+    PressAt(105, 55);
+    Script({[&] { MoveTo(105, 55); },
+            [&] {
+                for (int32_t x : {110, 120, 130}) MoveTo(x, 55);
+            },
+            [&] { LeftUp(); }});
+    Until(EventPress);
+    EXPECT_EQ(seenValues, (std::vector<int32_t>{0, 25}));
+    EXPECT_EQ(knob.value, 25);
+
+    Control& bar = Add(ControlScrollBar, 100, 100, 200, 10);
+    bar.rangeEnd = 100;
+    bar.value = 25;
+    bar.extent = 5;
+    bar.onChange.notify = RecordScroll;
+    seenItems = &bar;
+    seenValues.clear();
+    PressAt(110, 105);
+    Script({[&] { MoveTo(110, 105); },
+            [&] {
+                for (int32_t x : {120, 140, 160}) MoveTo(x, 105);
+            },
+            [&] { LeftUp(); }});
+    Until(EventPress);
+    EXPECT_EQ(seenValues, (std::vector<int32_t>{0, 0, 50, 25}));
+
+    // The dial reads the cursor itself: merged moves save it the steps that would find the
+    // cursor back at the centre.
+    Control& dial = AddDial(100, 10);
+    const OsPoint c = Centre();
+    PressAt(310, 310);
+    Script({[&] {
+                for (int32_t dx : {3, 6, 9}) CursorTo(c.x + dx, c.y);
+            },
+            [&] { LeftUp(); }});
+    Until(EventPress);
+    EXPECT_EQ(calls, (std::vector<std::string>{"dial 7 10 cursor -1", "dial 7 19 cursor -1",
+                                               "dial 7 19 cursor -1"}));
+    EXPECT_EQ(dial.value, 19);
 }
 
 // Every loop ends on the quit message and its caller goes on.

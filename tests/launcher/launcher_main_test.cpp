@@ -140,7 +140,12 @@ TEST_F(LauncherMainTest, OtherInputStartsNothingAndACloseRequestEndsTheLauncher)
 }
 
 TEST_F(LauncherMainTest, AMissingInstallerStartsNothingAndIsNotWaitedFor) {
-    HeadlessAddProgramFile("C:\\setup_ita.exe");  // not in the launcher's folder
+    // Where a search by bare name would find one, but not in the launcher's own folder.
+    HeadlessSetCurrentDirectory("D:\\downloads");
+    HeadlessSetSearchPath({"E:\\tools"});
+    for (const char* folder : {"D:\\downloads\\", "E:\\tools\\", "C:\\windows\\"}) {
+        HeadlessAddProgramFile(std::string(folder) + "setup_ita.exe");
+    }
     Click(700, 419 + 40);
     EXPECT_EQ(LauncherMain(SW_SHOWNORMAL), 0);
     ASSERT_EQ(HeadlessProcessLog().size(), 1u);

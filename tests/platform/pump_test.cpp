@@ -29,9 +29,8 @@ protected:
         window = OsCreateWindow(0, "T", "T", 0, 100, 100, 200, 200, OsGetModuleHandle());
         ASSERT_NE(window, nullptr);
         OsShowWindow(window, SW_SHOWNORMAL);
-        while (PumpOneMessage() == PumpResult::Dispatched && !seen.empty() &&
-               seen.back() != WM_PAINT) {
-        }
+        OsMessage pending{};
+        while (OsPeekMessage(&pending, nullptr, PM_NOREMOVE)) PumpOneMessage();
         seen.clear();
     }
     WindowHandle window = nullptr;
