@@ -9,9 +9,10 @@ else()
 endif()
 include(GoogleTest)
 
-# varorizo_test(NAME SOURCES... LIBS ...): one test program; every test case becomes one CTest test.
+# varorizo_test(NAME SOURCES... LIBS ... [ENVIRONMENT VAR=VALUE...]): one test program; every test
+# case becomes one CTest test.
 function(varorizo_test name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ENVIRONMENT" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main)
     if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
@@ -22,6 +23,10 @@ function(varorizo_test name)
     if(WIN32)
         set(serial TRUE)
     endif()
+    set(properties RUN_SERIAL ${serial})
+    if(ARG_ENVIRONMENT)
+        list(APPEND properties ENVIRONMENT "${ARG_ENVIRONMENT}")
+    endif()
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 600
-                         PROPERTIES RUN_SERIAL ${serial})
+                         PROPERTIES ${properties})
 endfunction()

@@ -5,6 +5,8 @@
 
 #include <cstring>
 
+#include "display/display.h"
+#include "display/window_proc.h"
 #include "platform/platform.h"
 
 namespace {
@@ -37,6 +39,9 @@ void RunInstaller(const char* fileName) {
                          SW_HIDE};
     ProcessHandle process = OsCreateProcess(start);
     if (process == nullptr) return;
+    // Nothing animates any more: without its ticks the wait wakes only for what the window is
+    // asked, not 40 times a second for as long as the installer runs.
+    OsKillTimer(mainWindow, kAnimationTimerId);
     // The installer and the window's messages are waited for together, until it has ended.
     while (OsWaitForProcessOrMessage(process) == OsProcessWait::Message) DispatchPending();
     OsCloseHandle(process);

@@ -18,8 +18,8 @@ fi
 ensure_display
 trap stop_display EXIT
 shot="$PWD/build/launcher-screenshot.png"
-(cd "$(dirname "$launcher")" && /usr/lib/wine/wine64 ./launcher.exe) &
-pid=$!
+(cd "$(dirname "$launcher")" && exec /usr/lib/wine/wine64 ./launcher.exe) &
+pid=$!  # the launcher's own process: the only program this script ever stops
 for _ in $(seq 100); do xdotool search --name '^Varorizo$' >/dev/null 2>&1 && break; sleep 0.1; done
 sleep 2
 import -window root "$shot"
@@ -31,6 +31,6 @@ xdotool key alt+F4
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$pid" 2>/dev/null; then
     echo "The launcher did not close; stopping it."
-    "$WINESERVER" -k
+    kill "$pid"
 fi
 wait "$pid" 2>/dev/null && echo "The launcher ended with exit code 0." || echo "The launcher ended with exit code $?."

@@ -4,6 +4,8 @@
 
 #include <deque>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "artwork/artwork.h"
 #include "base/aligned_alloc.h"
@@ -28,10 +30,11 @@ protected:
         inputY = 0;
         pressedIndex = -1;
         pendingFocusIndex = -1;
-        // One step of the script each time the launcher waits; at its end, a close request.
+        // One step of the script each time the launcher waits; at its end, a close request
+        // (unless the test waits for a program to end instead).
         HeadlessSetIdleHook([this] {
             if (script.empty()) {
-                OsPostMessage(mainWindow, WM_CLOSE, 0, 0);
+                if (closeAtEnd) OsPostMessage(mainWindow, WM_CLOSE, 0, 0);
                 return;
             }
             std::function<void()> step = std::move(script.front());
@@ -72,6 +75,13 @@ protected:
     }
     void Check(std::function<void()> check) { script.push_back(std::move(check)); }
 
+    static std::vector<uint32_t> ClientOnScreen() {
+        std::vector<uint32_t> client;
+        for (int32_t y = 0; y < 600; ++y) {
+            for (int32_t x = 0; x < 800; ++x) client.push_back(ScreenAt(x, y));
+        }
+        return client;
+    }
     static uint32_t ScreenAt(int32_t x, int32_t y) {
         OsPoint origin = HeadlessClientOrigin(mainWindow);
         return HeadlessScreenPixel(origin.x + x, origin.y + y);
@@ -89,7 +99,45 @@ protected:
     }
 
     std::deque<std::function<void()>> script;
+    bool closeAtEnd = true;
 };
+
+const char* const kInstallers[] = {"setup_ger.exe", "setup_eng.exe", "setup_fra.exe",
+                                   "setup_ita.exe"};
+
+// Each button by its top edge and installer, from a folder whose name is not ASCII.
+class LanguageButtonTest : public LauncherMainTest,
+                           public ::testing::WithParamInterface<int32_t> {};
+
+TEST_P(LanguageButtonTest, StartsItsOwnInstallerByItsFullPathInAnyFolder) {
+    const std::string folder = "C:\\Łódź インストーラー Установка\\";
+    HeadlessSetProgramFolder(folder);
+    for (const char* name : kInstallers) HeadlessAddProgramFile(folder + name);
+    const int32_t language = GetParam();
+    Click(700, 83 + 112 * language + 40);
+    EXPECT_EQ(LauncherMain(SW_SHOWNORMAL), 0);
+    ASSERT_EQ(HeadlessProcessLog().size(), 1u);
+    EXPECT_EQ(HeadlessProcessLog()[0].applicationName, folder + kInstallers[language]);
+    EXPECT_EQ(HeadlessProcessLog()[0].commandLine, kInstallers[language]);
+}
+
+INSTANTIATE_TEST_SUITE_P(GermanEnglishFrenchItalian, LanguageButtonTest, ::testing::Range(0, 4));
+
+// A folder as long as the launcher's whole path buffer, and one that leaves no room for the
+// installer's name: nothing is started, nothing written past the buffer.
+class LongFolderTest : public LauncherMainTest, public ::testing::WithParamInterface<size_t> {};
+
+TEST_P(LongFolderTest, StartsNothingAndEndsWithZero) {
+    const std::string folder = "C:\\" + std::string(GetParam() - 4, 'x') + "\\";
+    HeadlessSetProgramFolder(folder);
+    HeadlessAddProgramFile(folder + "setup_fra.exe");
+    Click(700, kFrenchTop + 40);
+    EXPECT_EQ(LauncherMain(SW_SHOWNORMAL), 0);
+    EXPECT_TRUE(HeadlessProcessLog().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(BufferSizeAndLess, LongFolderTest,
+                         ::testing::Values(3 * 32768 + 64, 3 * 32768 + 64 - 10));
 
 TEST_F(LauncherMainTest, AClickOnTheFrenchButtonStartsItsInstallerHiddenAndWaitsForIt) {
     HeadlessAddProgramFile("C:\\Varorizo\\setup_fra.exe");
@@ -154,6 +202,48 @@ TEST_F(LauncherMainTest, AMissingInstallerStartsNothingAndIsNotWaitedFor) {
     EXPECT_EQ(HeadlessProcessLog()[0].waits, 0);
 }
 
+// While the installer runs for a minute, input, close requests and other buttons do nothing and
+// a paint shows the last frame; no tick wakes the wait, and it lasts until the installer ends.
+TEST_F(LauncherMainTest, WhileTheInstallerRunsOnlyPaintsAreAnsweredAndTheLauncherEndsWithIt) {
+    for (const char* name : kInstallers)
+        HeadlessAddProgramFile(std::string("C:\\Varorizo\\") + name);
+    HeadlessSetProgramRunTime(60000);
+    Click(700, kFrenchTop + 40);
+    std::vector<uint32_t> lastFrame;
+    // Each step during the wait queues something, or the wait would run on to the end.
+    script.push_back([&] {
+        lastFrame = ClientOnScreen();
+        HeadlessClearMessageLog();
+        OsPoint origin = HeadlessClientOrigin(mainWindow);
+        HeadlessPointerMoveTo(origin.x + 700, origin.y + 83 + 40);
+    });
+    Press(HeadlessButton::Left, true);
+    Press(HeadlessButton::Left, false);
+    MoveTo(700, kEnglishTop + 40);
+    script.push_back([] { HeadlessKeyDown(VK_RETURN); });
+    script.push_back([] { OsPostMessage(mainWindow, WM_CLOSE, 0, 0); });
+    script.push_back([] { OsRedrawWindow(mainWindow, nullptr, RDW_INVALIDATE); });
+    bool unchanged = false;
+    Check([&] { unchanged = ClientOnScreen() == lastFrame; });
+    closeAtEnd = false;
+
+    EXPECT_EQ(LauncherMain(SW_SHOWNORMAL), 0);
+    ASSERT_EQ(HeadlessProcessLog().size(), 1u);
+    EXPECT_EQ(HeadlessProcessLog()[0].commandLine, "setup_fra.exe");
+    EXPECT_TRUE(HeadlessProcessLog()[0].closed);
+    EXPECT_GE(HeadlessClock(), 60000u);
+    EXPECT_TRUE(script.empty());
+    EXPECT_TRUE(unchanged);
+    bool painted = false;
+    bool ticked = false;
+    for (const LoggedMessage& m : HeadlessMessageLog()) {
+        painted |= m.message == WM_PAINT;
+        ticked |= m.message == WM_TIMER;
+    }
+    EXPECT_TRUE(painted);
+    EXPECT_FALSE(ticked);
+}
+
 TEST_F(LauncherMainTest, TheScreenShowsTheBackgroundAndAHoveredButtonFadesToItsLitPicture) {
     bool startedAsBackground = false;
     bool lit = false;
@@ -187,6 +277,8 @@ TEST_F(LauncherMainTest, TheFourButtonsAreVisibleFadingImageButtonsOnTheRightEdg
     EXPECT_EQ(LauncherMain(SW_SHOWNORMAL), 0);
     ASSERT_NE(activeList, nullptr);
     ASSERT_EQ(activeList->count, 4);
+    const uint8_t* rest[] = {artButtonGermanRest, artButtonEnglishRest, artButtonFrenchRest,
+                             artButtonItalianRest};
     const uint8_t* lit[] = {artButtonGermanLit, artButtonEnglishLit, artButtonFrenchLit,
                             artButtonItalianLit};
     for (int32_t i = 0; i < 4; ++i) {
@@ -196,6 +288,7 @@ TEST_F(LauncherMainTest, TheFourButtonsAreVisibleFadingImageButtonsOnTheRightEdg
         EXPECT_EQ(c.x, 628);
         EXPECT_EQ(c.y, 83 + 112 * i);
         EXPECT_EQ(c.flags, static_cast<uint32_t>(FlagFade));
+        EXPECT_EQ(c.imageNormal, rest[i]);  // drawn at level 0
         EXPECT_EQ(c.imageHover, lit[i]);
         EXPECT_EQ(c.imagePressed, lit[i]);
     }

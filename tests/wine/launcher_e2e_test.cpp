@@ -1,12 +1,15 @@
-// The real launcher under Wine, driven with real pointer input: what the screen shows, which
-// installer starts and how, and the exit code.
+// The real launcher under Wine, driven with real pointer and key input: what the screen shows,
+// which installer starts and how, how it waits, every way to close it, and which libraries it
+// loads. Paths are UTF-8 here and go to the wide-character calls, so folder names in any script
+// work (Wine maps them to Unix names through LC_ALL, which the test's CMake sets to C.UTF-8).
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
+#include <algorithm>
+#include <cstdio>
 #include <string>
+#include <vector>
 
 #include "artwork/artwork.h"
 #include "tests/wine/unix_tools.h"
@@ -18,6 +21,28 @@ enum Language { German, English, French, Italian };
 const char* const kInstaller[4] = {"setup_ger.exe", "setup_eng.exe", "setup_fra.exe",
                                    "setup_ita.exe"};
 
+std::wstring Wide(const std::string& utf8) {
+    std::wstring wide(utf8.size(), L'\0');
+    int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
+                                     wide.data(), static_cast<int>(wide.size()));
+    wide.resize(length > 0 ? static_cast<size_t>(length) : 0);
+    return wide;
+}
+
+std::string Utf8(const std::wstring& wide) {
+    std::string bytes(wide.size() * 3, '\0');
+    int length =
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), bytes.data(),
+                            static_cast<int>(bytes.size()), nullptr, nullptr);
+    bytes.resize(length > 0 ? static_cast<size_t>(length) : 0);
+    return bytes;
+}
+
+// The name for file calls: with the \\?\ prefix, paths longer than 260 characters work too.
+std::wstring FileName(const std::string& path) {
+    return L"\\\\?\\" + Wide(path);
+}
+
 std::string WindowsPath(std::string unixPath) {
     for (char& c : unixPath) {
         if (c == '/') c = '\\';
@@ -26,67 +51,153 @@ std::string WindowsPath(std::string unixPath) {
 }
 
 std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+    std::string text;
+    if (FILE* file = _wfopen(FileName(path).c_str(), L"rb")) {
+        char chunk[4096];
+        size_t got = 0;
+        while ((got = std::fread(chunk, 1, sizeof(chunk), file)) > 0) text.append(chunk, got);
+        std::fclose(file);
+    }
+    return text;
+}
+
+void WriteFile(const std::string& path, const std::string& text) {
+    if (FILE* file = _wfopen(FileName(path).c_str(), L"wb")) {
+        std::fputs(text.c_str(), file);
+        std::fclose(file);
+    }
 }
 
 bool Exists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(FileName(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-// Removes a folder of plain files.
-void RemoveFolder(const std::string& folder) {
-    WIN32_FIND_DATAA found{};
-    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+size_t Count(const std::string& text, const std::string& part) {
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+// Removes a folder with everything in it.
+void RemoveTree(const std::string& folder) {
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW(FileName(folder + "*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
         do {
-            DeleteFileA((folder + found.cFileName).c_str());
-        } while (FindNextFileA(search, &found));
+            std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..") continue;
+            std::string path = folder + Utf8(name);
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(path + "\\");
+            } else {
+                DeleteFileW(FileName(path).c_str());
+            }
+        } while (FindNextFileW(search, &found));
         FindClose(search);
     }
-    RemoveDirectoryA(folder.c_str());
+    RemoveDirectoryW(FileName(folder).c_str());
 }
+
+// Values under a key of HKEY_CURRENT_USER, taken away again at the end of the scope (with the
+// key, if it was made here).
+class ScopedSettings {
+public:
+    explicit ScopedSettings(const std::wstring& key) : key_(key) {
+        DWORD disposition = 0;
+        RegCreateKeyExW(HKEY_CURRENT_USER, key_.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                        &handle_, &disposition);
+        created_ = disposition == REG_CREATED_NEW_KEY;
+    }
+    ~ScopedSettings() {
+        for (const std::wstring& name : names_) RegDeleteValueW(handle_, name.c_str());
+        RegCloseKey(handle_);
+        if (created_) RegDeleteKeyW(HKEY_CURRENT_USER, key_.c_str());
+    }
+    void Set(const std::wstring& name, const std::wstring& text) {
+        Store(name, REG_SZ, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    }
+    void Set(const std::wstring& name, DWORD number) {
+        Store(name, REG_DWORD, &number, sizeof(number));
+    }
+
+private:
+    void Store(const std::wstring& name, DWORD type, const void* data, size_t size) {
+        RegSetValueExW(handle_, name.c_str(), 0, type, static_cast<const BYTE*>(data),
+                       static_cast<DWORD>(size));
+        names_.push_back(name);
+    }
+    std::wstring key_;
+    HKEY handle_ = nullptr;
+    bool created_ = false;
+    std::vector<std::wstring> names_;
+};
+
+// Wine's settings for the launcher alone.
+const std::wstring kLauncherSettings = L"Software\\Wine\\AppDefaults\\launcher.exe\\";
 
 // A fresh folder with the launcher and the stand-in installers, and a separate current
 // directory; the launcher runs from there until it ends.
 class LauncherEndToEndTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        root = std::string(temp) + "varorizo-e2e-" + std::to_string(GetCurrentProcessId()) + "\\";
-        app = root + "app\\";
+        // A launcher that crashes ends at once instead of waiting in Wine's crash dialog.
+        noCrashDialog.Set(L"ShowCrashDialog", DWORD{0});
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        root = Utf8(temp) + "varorizo-e2e-" + std::to_string(GetCurrentProcessId()) + "\\";
         current = root + "current\\";
-        CreateDirectoryA(root.c_str(), nullptr);
-        CreateDirectoryA(app.c_str(), nullptr);
-        CreateDirectoryA(current.c_str(), nullptr);
-        ASSERT_TRUE(CopyFileA(WindowsPath(VARORIZO_LAUNCHER).c_str(),
-                              (app + "launcher.exe").c_str(), FALSE));
+        CreateDirectoryW(FileName(root).c_str(), nullptr);
+        CreateDirectoryW(FileName(current).c_str(), nullptr);
+        UseLauncherFolder("app");
     }
     void TearDown() override {
-        if (process != nullptr) {
-            TerminateProcess(process, 1);
-            CloseHandle(process);
+        EndLauncher();
+        RemoveTree(root);
+    }
+    // Puts the launcher into `name` (one or more folders, separated by backslashes) in the root.
+    void UseLauncherFolder(const std::string& name, const std::string& file = "launcher.exe") {
+        launcherFile = file;
+        app = root;
+        for (size_t from = 0; from <= name.size();) {
+            size_t to = std::min(name.find('\\', from), name.size());
+            app += name.substr(from, to - from) + "\\";
+            CreateDirectoryW(FileName(app).c_str(), nullptr);
+            from = to + 1;
         }
-        for (const std::string& folder : {app, current}) RemoveFolder(folder);
-        RemoveDirectoryA(root.c_str());
+        ASSERT_TRUE(CopyFileW(Wide(WindowsPath(VARORIZO_LAUNCHER)).c_str(),
+                              FileName(app + launcherFile).c_str(), FALSE));
     }
     void InstallStandIn(const std::string& folder, const char* name) {
-        ASSERT_TRUE(
-            CopyFileA(WindowsPath(VARORIZO_STANDIN).c_str(), (folder + name).c_str(), FALSE));
+        ASSERT_TRUE(CopyFileW(Wide(WindowsPath(VARORIZO_STANDIN)).c_str(),
+                              FileName(folder + name).c_str(), FALSE));
     }
-    void Start() {
-        STARTUPINFOA startup{};
+    void InstallAllStandIns() {
+        for (const char* name : kInstaller) InstallStandIn(app, name);
+    }
+    // The stand-ins' run time, and that of the further program they leave running.
+    void StandInRunsFor(uint32_t milliseconds, uint32_t childMilliseconds = 0) {
+        WriteFile(app + "standin.run",
+                  std::to_string(milliseconds) + " " + std::to_string(childMilliseconds));
+    }
+    // Starts the launcher, with a show command in its start-up information if one is given.
+    void Start(int32_t showCommand = -1) {
+        STARTUPINFOW startup{};
         startup.cb = sizeof(startup);
+        if (showCommand >= 0) {
+            startup.dwFlags = STARTF_USESHOWWINDOW;
+            startup.wShowWindow = static_cast<WORD>(showCommand);
+        }
         PROCESS_INFORMATION info{};
-        std::string path = app + "launcher.exe";
-        char commandLine[] = "launcher.exe";
-        ASSERT_TRUE(CreateProcessA(path.c_str(), commandLine, nullptr, nullptr, FALSE, 0, nullptr,
-                                   current.c_str(), &startup, &info));
+        std::wstring commandLine = Wide(launcherFile);
+        ASSERT_TRUE(CreateProcessW(Wide(app + launcherFile).c_str(), commandLine.data(), nullptr,
+                                   nullptr, FALSE, 0, nullptr, Wide(current).c_str(), &startup,
+                                   &info))
+            << "error " << GetLastError();
         CloseHandle(info.hThread);
         process = info.hProcess;
+        window = nullptr;
         for (int32_t i = 0; i < 200 && window == nullptr; ++i) {
             Sleep(25);
             window = FindWindowA("Varorizo", "Varorizo");
@@ -106,34 +217,99 @@ protected:
         process = nullptr;
         return static_cast<int32_t>(code);
     }
-    void Pointer(const std::string& action) { ASSERT_TRUE(RunUnixCommand("xdotool " + action)); }
+    void EndLauncher() {
+        if (process == nullptr) return;
+        TerminateProcess(process, 1);
+        WaitForSingleObject(process, 5000);
+        CloseHandle(process);
+        process = nullptr;
+    }
+    // Waits until the stand-ins' log holds `text`.
+    bool LogShows(const std::string& text, DWORD milliseconds) {
+        for (DWORD waited = 0; waited < milliseconds; waited += 50) {
+            if (ReadFile(app + "standin.log").find(text) != std::string::npos) return true;
+            Sleep(50);
+        }
+        return false;
+    }
+    void Xdotool(const std::string& action) { ASSERT_TRUE(RunUnixCommand("xdotool " + action)); }
     void MoveTo(int32_t x, int32_t y) {
-        Pointer("mousemove " + std::to_string(origin.x + x) + " " + std::to_string(origin.y + y));
+        Xdotool("mousemove " + std::to_string(origin.x + x) + " " + std::to_string(origin.y + y));
     }
     void ClickButton(Language language) {
         MoveTo(700, kTop[language] + 45);
         Sleep(100);
-        Pointer("click 1");
+        Xdotool("click 1");
     }
-    // Whether the client area's rectangle at the button shows the picture exactly.
-    bool ScreenShowsButton(const uint8_t* picture, Language language) {
+    // Keys to the launcher's X window, which gets the keyboard focus first.
+    void Keys(const std::string& keys) {
+        Xdotool("search --name '^Varorizo$' windowfocus");
+        Sleep(300);
+        Xdotool("key " + keys);
+    }
+    // Handles this test's own window messages for a while.
+    static void DispatchFor(DWORD milliseconds) {
+        ULONGLONG until = GetTickCount64() + milliseconds;
+        for (ULONGLONG now = GetTickCount64(); now < until; now = GetTickCount64()) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, DWORD(until - now), QS_ALLINPUT);
+            MSG message;
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+        }
+    }
+    // The screen position of the frame's part `hit` (HTCLOSE, ...) on the caption's middle line.
+    POINT FramePart(LRESULT hit) {
+        RECT outer{};
+        GetWindowRect(window, &outer);
+        int32_t y = (outer.top + origin.y) / 2;
+        for (int32_t x = outer.right - 1; x > outer.left; --x) {
+            if (SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == hit) return POINT{x, y};
+        }
+        ADD_FAILURE() << "no frame part " << hit;
+        return POINT{0, 0};
+    }
+    // The client area on screen, as 0x00RRGGBB rows.
+    std::vector<uint32_t> ClientOnScreen() {
         int32_t width = 0;
         int32_t height = 0;
         std::vector<uint32_t> screen = ScreenShot(&width, &height);
-        if (screen.empty()) return false;
+        std::vector<uint32_t> client;
+        if (screen.empty()) return client;
+        for (int32_t y = 0; y < 600; ++y) {
+            for (int32_t x = 0; x < 800; ++x) {
+                client.push_back(
+                    screen[size_t(origin.y + y) * size_t(width) + size_t(origin.x + x)]);
+            }
+        }
+        return client;
+    }
+    // Whether the client area's rectangle at the button shows the picture exactly.
+    bool ScreenShowsButton(const uint8_t* picture, Language language) {
+        std::vector<uint32_t> client = ClientOnScreen();
+        if (client.empty()) return false;
         for (int32_t y = 0; y < 93; ++y) {
             for (int32_t x = 0; x < 156; ++x) {
                 const uint8_t* rgb = picture + 3 * (y * 156 + x);
                 uint32_t expected = uint32_t{rgb[0]} << 16 | uint32_t{rgb[1]} << 8 | rgb[2];
-                size_t at = size_t(origin.y + kTop[language] + y) * size_t(width) +
-                            size_t(origin.x + 628 + x);
-                if (screen[at] != expected) return false;
+                if (client[size_t(kTop[language] + y) * 800 + size_t(628 + x)] != expected) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+    // Whether the client area left of the buttons shows the background exactly.
+    static bool ShowsBackgroundLeftOfTheButtons(const std::vector<uint32_t>& client) {
+        if (client.size() != 800 * 600) return false;
+        for (size_t y = 0; y < 600; ++y) {
+            for (size_t x = 0; x < 600; ++x) {
+                if (client[y * 800 + x] != artBackground[y * 800 + x]) return false;
             }
         }
         return true;
     }
 
-    std::string root, app, current;
+    ScopedSettings noCrashDialog{L"Software\\Wine\\WineDbg"};
+    std::string root, app, current, launcherFile;
     HANDLE process = nullptr;
     HWND window = nullptr;
     POINT origin{};
@@ -141,18 +317,8 @@ protected:
 
 TEST_F(LauncherEndToEndTest, TheWindowShowsTheBackgroundAndAHoveredButtonLightsUp) {
     Start();
-    int32_t width = 0;
-    int32_t height = 0;
-    std::vector<uint32_t> screen = ScreenShot(&width, &height);
-    ASSERT_FALSE(screen.empty());
-    int32_t mismatches = 0;
-    for (int32_t y = 0; y < 600; ++y) {
-        for (int32_t x = 0; x < 800; ++x) {
-            uint32_t seen = screen[size_t(origin.y + y) * size_t(width) + size_t(origin.x + x)];
-            mismatches += seen != artBackground[y * 800 + x];
-        }
-    }
-    EXPECT_EQ(mismatches, 0);
+    std::vector<uint32_t> client = ClientOnScreen();
+    EXPECT_TRUE(std::equal(client.begin(), client.end(), artBackground, artBackground + 800 * 600));
 
     MoveTo(700, kTop[English] + 45);
     Sleep(800);  // ten ticks of 25 ms and more
@@ -165,7 +331,7 @@ TEST_F(LauncherEndToEndTest, TheWindowShowsTheBackgroundAndAHoveredButtonLightsU
 }
 
 TEST_F(LauncherEndToEndTest, AClickOnFrenchStartsItsInstallerHiddenAndEndsAfterIt) {
-    for (const char* name : kInstaller) InstallStandIn(app, name);
+    InstallAllStandIns();
     Start();
     ClickButton(French);
     EXPECT_EQ(WaitForExit(500), -1);  // still waiting for the installer
@@ -176,31 +342,31 @@ TEST_F(LauncherEndToEndTest, AClickOnFrenchStartsItsInstallerHiddenAndEndsAfterI
     EXPECT_NE(log.find("ended\n"), std::string::npos) << log;  // ended before the launcher
     std::string directory = current.substr(0, current.size() - 1);
     EXPECT_NE(log.find("directory=" + directory + "\n"), std::string::npos) << log;
-    EXPECT_EQ(log.find("command=", log.find("command=") + 1), std::string::npos) << log;
+    EXPECT_EQ(Count(log, "command="), 1u) << log;
 }
 
 TEST_F(LauncherEndToEndTest, PressingBesideAndReleasingOverFrenchChoosesFrench) {
-    for (const char* name : kInstaller) InstallStandIn(app, name);
+    InstallAllStandIns();
     Start();
     MoveTo(300, 350);
-    Pointer("mousedown 1");
+    Xdotool("mousedown 1");
     MoveTo(700, kTop[French] + 45);
-    Pointer("mouseup 1");
+    Xdotool("mouseup 1");
     EXPECT_EQ(WaitForExit(10000), 0);
     EXPECT_NE(ReadFile(app + "standin.log").find("command=setup_fra.exe\n"), std::string::npos);
 }
 
 TEST_F(LauncherEndToEndTest, OtherInputStartsNothingAndACloseRequestEndsWithZero) {
-    for (const char* name : kInstaller) InstallStandIn(app, name);
+    InstallAllStandIns();
     Start();
     MoveTo(300, 350);
-    Pointer("click 1");
+    Xdotool("click 1");
     MoveTo(700, kTop[Italian] + 45);
-    Pointer("click 3");
-    Pointer("key a Return space");
-    Pointer("mousedown 1");
+    Xdotool("click 3");
+    Xdotool("key a Return space");
+    Xdotool("mousedown 1");
     MoveTo(300, 580);
-    Pointer("mouseup 1");
+    Xdotool("mouseup 1");
     Sleep(500);
     EXPECT_EQ(WaitForExit(0), -1);
     PostMessageA(window, WM_CLOSE, 0, 0);
@@ -219,6 +385,152 @@ TEST_F(LauncherEndToEndTest, AnInstallerOnlyInTheCurrentDirectoryIsNeverStarted)
     Sleep(300);
     EXPECT_FALSE(Exists(current + "standin.log"));
     EXPECT_FALSE(Exists(app + "standin.log"));
+}
+
+// Each folder name lies outside the Western code page or has spaces; each button is tried once.
+TEST_F(LauncherEndToEndTest, FromAFolderNamedInAnyScriptEachButtonStartsItsOwnInstaller) {
+    const struct {
+        const char* folder;
+        Language language;
+    } cases[] = {
+        {"Łódź instalator", German},
+        {"インストーラー", English},
+        {"Установка программы", Italian},
+        {"Setup files of 2024", French},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folder);
+        UseLauncherFolder(c.folder);
+        InstallAllStandIns();
+        StandInRunsFor(100);
+        Start();
+        ClickButton(c.language);
+        EXPECT_EQ(WaitForExit(10000), 0);
+        std::string log = ReadFile(app + "standin.log");
+        EXPECT_NE(log.find(std::string("command=") + kInstaller[c.language] + "\n"),
+                  std::string::npos)
+            << log;
+        EXPECT_EQ(Count(log, "command="), 1u) << log;
+        EndLauncher();
+    }
+}
+
+// Beyond the classic 260 characters the platform may refuse the start (Wine does, and cannot
+// start a program from such a path at all): then nothing starts and the launcher ends with 0.
+TEST_F(LauncherEndToEndTest, AnInstallerPathBeyond260CharactersWorksOrEndsCleanly) {
+    const size_t folderLength = 250;  // + "l.exe" fits in 260, + "setup_ger.exe" does not
+    std::string name;
+    while (root.size() + name.size() + 81 < folderLength) name += std::string(40, 'd') + "\\";
+    name += std::string(folderLength - root.size() - name.size() - 1, 'e');
+    UseLauncherFolder(name, "l.exe");
+    ASSERT_EQ(app.size(), folderLength);
+    InstallAllStandIns();
+    StandInRunsFor(100);
+    Start();
+    ClickButton(German);
+    EXPECT_EQ(WaitForExit(10000), 0);
+    std::string log = ReadFile(app + "standin.log");
+    EXPECT_TRUE(log.empty() || (log.find("command=setup_ger.exe\n") != std::string::npos &&
+                                Count(log, "command=") == 1))
+        << log;
+}
+
+// The installer runs until the test ends it, and leaves a further program running.
+TEST_F(LauncherEndToEndTest, WhileItsInstallerRunsTheLauncherAnswersIgnoresInputAndThenEnds) {
+    InstallAllStandIns();
+    StandInRunsFor(60000, 60000);
+    Start();
+    ClickButton(French);
+    ASSERT_TRUE(LogShows("command=", 5000));
+    Sleep(700);  // the last paints of the fade
+    std::vector<uint32_t> lastFrame = ClientOnScreen();
+    EXPECT_TRUE(ShowsBackgroundLeftOfTheButtons(lastFrame));
+
+    // Other buttons, keys, Alt+F4 and a close request; a window laid over the launcher and
+    // taken away again, which asks it to repaint.
+    ClickButton(German);
+    ClickButton(Italian);
+    MoveTo(700, kTop[English] + 45);
+    Keys("Return alt+F4");
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    HWND cover =
+        CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"", WS_POPUP | WS_VISIBLE, origin.x + 100,
+                        origin.y + 100, 500, 400, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(cover, nullptr);
+    DispatchFor(300);
+    DestroyWindow(cover);
+    Sleep(5000);  // longer than the system waits before it calls a window hung
+
+    DWORD_PTR answer = 0;
+    EXPECT_NE(SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer), 0);
+    EXPECT_FALSE(IsHungAppWindow(window));
+    EXPECT_EQ(WaitForExit(0), -1);
+    EXPECT_TRUE(ClientOnScreen() == lastFrame);
+
+    WriteFile(app + "standin.stop", "");
+    EXPECT_EQ(WaitForExit(10000), 0);
+    std::string log = ReadFile(app + "standin.log");
+    EXPECT_NE(log.find("ended\n"), std::string::npos) << log;
+    EXPECT_EQ(log.find("child ended\n"), std::string::npos) << log;  // it runs on
+    EXPECT_EQ(Count(log, "command="), 1u) << log;
+    EXPECT_NE(log.find("command=setup_fra.exe\n"), std::string::npos) << log;
+    WriteFile(app + "child.stop", "");
+    EXPECT_TRUE(LogShows("child ended\n", 10000));  // before its files are removed
+}
+
+TEST_F(LauncherEndToEndTest, TheCloseBoxTheSystemMenusCloseAndAltF4EachEndTheLauncherWithZero) {
+    // Wine draws the caption, system menu icon and close box into the window itself: without a
+    // window manager in the X display there is no other frame.
+    ScopedSettings x11(kLauncherSettings + L"X11 Driver");
+    x11.Set(L"Decorated", L"N");
+    InstallAllStandIns();
+    enum Way { CloseBox, SystemMenu, AltF4 };
+    for (Way way : {CloseBox, SystemMenu, AltF4}) {
+        SCOPED_TRACE(way);
+        Start();
+        if (way == CloseBox) {
+            POINT box = FramePart(HTCLOSE);
+            Xdotool("mousemove " + std::to_string(box.x) + " " + std::to_string(box.y));
+            Xdotool("click 1");
+        } else if (way == SystemMenu) {
+            Keys("alt+space");  // opens the system menu; its Close item is C
+            Sleep(300);
+            Xdotool("key c");
+        } else {
+            Keys("alt+F4");
+        }
+        EXPECT_EQ(WaitForExit(5000), 0);
+        EndLauncher();
+    }
+    EXPECT_FALSE(Exists(app + "standin.log"));
+}
+
+TEST_F(LauncherEndToEndTest, AMinimisedStartShowsTheWindowMinimised) {
+    Start(SW_SHOWMINNOACTIVE);
+    EXPECT_TRUE(IsIconic(window));
+    EXPECT_TRUE(IsWindowVisible(window));
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForExit(5000), 0);
+}
+
+// Wine prefers its built-in libraries; for these names the launcher is told to prefer files
+// found on the search path, as Windows does for libraries that are not among its known ones
+// (the registry form of WINEDLLOVERRIDES=version,...=n,b, which a started program would not
+// inherit from this one's environment).
+TEST_F(LauncherEndToEndTest, LibrariesPlantedBesideTheLauncherAreNeverLoaded) {
+    ScopedSettings overrides(kLauncherSettings + L"DllOverrides");
+    for (const wchar_t* name :
+         {L"version", L"imm32", L"sechost", L"uxtheme", L"dwmapi", L"cryptbase"}) {
+        ASSERT_TRUE(CopyFileW(Wide(WindowsPath(VARORIZO_PLANTED)).c_str(),
+                              FileName(app + Utf8(name) + ".dll").c_str(), FALSE));
+        overrides.Set(name, L"native,builtin");
+    }
+    Start();
+    MoveTo(700, kTop[German] + 45);
+    Sleep(500);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForExit(5000), 0);
+    EXPECT_EQ(ReadFile(app + "planted.log"), "");
 }
 
 }  // namespace

@@ -8,14 +8,26 @@
 
 #include "platform/pump.h"
 
-// Wine can neither wait on a host process nor read its exit status, so the command leaves a
-// marker file behind when it is done.
+namespace {
+// A file name in the host's /tmp that no other program uses, also one under another Wine server
+// (whose process ids repeat ours): the file is made here and names itself. Empty on failure.
+std::string UniqueHostFile() {
+    char name[MAX_PATH];
+    if (GetTempFileNameA("Z:\\tmp", "vrz", 0, name) == 0) return std::string();
+    std::string host(name + 2);  // without the drive letter "Z:"
+    for (char& c : host) {
+        if (c == '\\') c = '/';
+    }
+    return host;
+}
+}  // namespace
+
+// Wine can neither wait on a host process nor read its exit status, so the command removes a
+// marker file when it is done.
 bool RunUnixCommand(const std::string& command) {
-    static int32_t serial = 0;
-    char marker[96];
-    std::snprintf(marker, sizeof(marker), "/tmp/varorizo-done-%lu-%d", GetCurrentProcessId(),
-                  ++serial);
-    std::string line = "sh -c \"" + command + "; touch " + marker + "\"";
+    std::string marker = UniqueHostFile();
+    if (marker.empty()) return false;
+    std::string line = "sh -c \"" + command + "; rm -f " + marker + "\"";
     std::vector<char> buffer(line.begin(), line.end());
     buffer.push_back('\0');
     STARTUPINFOA startup{};
@@ -27,14 +39,12 @@ bool RunUnixCommand(const std::string& command) {
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    std::string windowsMarker = std::string("Z:") + marker;
+    std::string windowsMarker = "Z:" + marker;
     for (int32_t waited = 0; waited < 30000; waited += 10) {
-        if (GetFileAttributesA(windowsMarker.c_str()) != INVALID_FILE_ATTRIBUTES) {
-            DeleteFileA(windowsMarker.c_str());
-            return true;
-        }
+        if (GetFileAttributesA(windowsMarker.c_str()) == INVALID_FILE_ATTRIBUTES) return true;
         Sleep(10);
     }
+    DeleteFileA(windowsMarker.c_str());
     return false;
 }
 
@@ -49,13 +59,14 @@ bool PumpUntil(const std::function<bool()>& done, uint32_t timeoutMs) {
 }
 
 std::vector<uint32_t> ScreenShot(int32_t* width, int32_t* height) {
-    char name[64];
-    std::snprintf(name, sizeof(name), "/tmp/varorizo-shot-%lu.rgb", GetCurrentProcessId());
     std::vector<uint32_t> pixels;
-    if (!RunUnixCommand(std::string("import -window root -depth 8 rgb:") + name)) {
+    std::string name = UniqueHostFile();
+    if (name.empty()) return pixels;
+    if (!RunUnixCommand("import -window root -depth 8 rgb:" + name)) {
+        DeleteFileA(("Z:" + name).c_str());
         return pixels;
     }
-    std::string windowsName = std::string("Z:") + name;
+    std::string windowsName = "Z:" + name;
     FILE* file = std::fopen(windowsName.c_str(), "rb");
     if (file == nullptr) return pixels;
     std::vector<unsigned char> bytes;

@@ -140,6 +140,42 @@ TEST_F(RealWindowTest, ARightClickEndsAsARightReleaseDespiteTheContextMenuReques
     EXPECT_EQ(inputY, 40);
 }
 
+// Without double-click messages in the class, a quick second click is a second press: a double
+// click would reach the toolkit as no input at all.
+TEST_F(RealWindowTest, TheClassStylesMakeAQuickSecondClickASecondPress) {
+    EXPECT_EQ(GetClassLongW(hwnd, GCL_STYLE), ULONG_PTR{CS_VREDRAW | CS_HREDRAW | CS_OWNDC});
+    Show();
+    POINT o = ClientOrigin();
+    Xdotool("mousemove " + std::to_string(o.x + 100) + " " + std::to_string(o.y + 100));
+    ASSERT_TRUE(PumpUntil([] { return inputCode == InputMove; }));
+    Xdotool("click --repeat 2 --delay 40 1");
+    int32_t presses = 0;
+    PumpUntil([&presses] {
+        presses += inputCode == InputLeftDown;
+        return presses == 2;
+    });
+    EXPECT_EQ(presses, 2);
+}
+
+// The exact period is checked on the headless clock; here eleven intervals between real ticks
+// take at least ten periods (one for the clock's rounding), and no more than three seconds.
+TEST_F(RealWindowTest, TheAnimationTimerHasId1AndTicksNoFasterThanEvery25Milliseconds) {
+    const ULONGLONG start = GetTickCount64();
+    ULONGLONG first = 0;
+    int32_t ticks = 0;
+    MSG message{};
+    while (ticks < 12 && GetTickCount64() - start < 3000) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_TIMER);
+        while (ticks < 12 && PeekMessageW(&message, hwnd, WM_TIMER, WM_TIMER, PM_REMOVE)) {
+            EXPECT_EQ(message.wParam, 1u);
+            if (++ticks == 1) first = GetTickCount64();
+        }
+    }
+    EXPECT_EQ(ticks, 12);
+    EXPECT_GE(GetTickCount64() - first, 10u * 25u);
+    EXPECT_TRUE(KillTimer(hwnd, 1));
+}
+
 TEST_F(RealWindowTest, ACloseRequestLeavesTheWindowAndIsRecorded) {
     Show();
     PostMessageA(hwnd, WM_CLOSE, 0, 0);
