@@ -42,7 +42,10 @@ void OnDial(Control* /*items*/, int32_t id, int32_t value) {
     SetStatusCallback("dial onChange(items, id %d, value %d)", id, value);
 }
 
+// The move that puts the cursor back at the window's centre brings (0, 0); it is left out so that
+// the last real motion stays readable.
 void OnFreeMotion(Control* /*items*/, int32_t id, int32_t dx, int32_t dy) {
+    if (dx == 0 && dy == 0) return;
     motionX += dx;
     motionY += dy;
     SetStatusCallback("free motion onChange(items, id %d, dx %d, dy %d)", id, dx, dy);

@@ -130,6 +130,7 @@ int32_t PageOfArgument(const char* argument) {
 }
 
 int32_t GalleryMain(int32_t showCommand, int32_t firstPage) {
+    statusEvent[0] = statusCallback[0] = statusState[0] = '\0';
     galleryBackground =
         static_cast<uint32_t*>(AllocAligned(sizeof(uint32_t) * kFrameWidth * kFrameHeight));
     if (galleryBackground == nullptr) return 0;

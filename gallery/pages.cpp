@@ -2,6 +2,8 @@
 // toolkit does it: a record of its type, its rectangle, its pictures, its words and callbacks.
 #include "gallery/pages.h"
 
+#include <cstring>
+
 #include "gallery/callbacks.h"
 #include "gallery/gallery_art.h"
 #include "gallery/gallery_fonts.h"
@@ -81,10 +83,11 @@ namespace {
 
 int32_t buildingPage = 0;  // ids are 100 times the page's number plus the index
 
-char plainText[32] = "Hello, gallery";
-char digitText[12] = "2026";
-char decimalText[12] = "3.14";
-char lockedText[24] = "read only";
+// The text fields' buffers; every build starts them with these texts.
+char plainText[32];
+char digitText[12];
+char decimalText[12];
+char lockedText[24];
 
 // A visible control of that type and rectangle with every other word cleared.
 Control& AddControl(ControlList* list, int32_t type, int32_t x, int32_t y, int32_t width,
@@ -275,6 +278,13 @@ void BuildPickers(ControlList* list) {
 }  // namespace
 
 bool BuildGalleryPages(ControlList* pages[4]) {
+    std::strcpy(plainText, "Hello, gallery");
+    std::strcpy(digitText, "2026");
+    std::strcpy(decimalText, "3.14");
+    std::strcpy(lockedText, "read only");
+    dragSourceCell = 0;
+    motionX = 0;
+    motionY = 0;
     void (*const build[4])(ControlList*) = {BuildButtons, BuildAreas, BuildValues, BuildPickers};
     for (int32_t p = 0; p < 4; ++p) {
         buildingPage = p;
