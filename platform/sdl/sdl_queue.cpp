@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "platform/sdl/sdl.h"
 #include "platform/sdl/sdl_state.h"
 
 using namespace sdl;
@@ -322,4 +323,14 @@ int32_t OsShowCursor(bool show) {
     backend.cursorShowCount += show ? 1 : -1;
     if (EnsureVideo()) SDL_ShowCursor(backend.cursorShowCount >= 0 ? SDL_ENABLE : SDL_DISABLE);
     return backend.cursorShowCount;
+}
+
+bool OsPostMessage(WindowHandle window, uint32_t message, WParam wParam, LParam lParam) {
+    if (window != nullptr && Win(window) == nullptr) return false;
+    backend.posted.push_back(OsMessage{window, message, wParam, lParam});
+    return true;
+}
+
+WindowHandle OsGetCapture() {
+    return Handle(backend.capture);
 }
