@@ -59,11 +59,12 @@ Bytes ToRgb(const Canvas& canvas) {
     return bytes;
 }
 
+// The painter blends a control over what the frame buffer holds, and a fade repaints it in place
+// step after step: a partly covering mask byte would blend again with each step, and the edge
+// would end up as the number of steps made it. So every mask is 0 or 255.
 Bytes ToMask(const Canvas& canvas) {
     Bytes bytes;
-    for (const Colour& c : canvas.pixels) {
-        bytes.push_back(static_cast<uint8_t>(std::lround(Clamp01(c.r) * 255)));
-    }
+    for (const Colour& c : canvas.pixels) bytes.push_back(c.r >= 0.5f ? 255 : 0);
     return bytes;
 }
 

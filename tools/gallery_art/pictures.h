@@ -9,7 +9,7 @@
 
 using Bytes = std::vector<uint8_t>;
 
-// Red, green, blue bytes of the canvas, and a mask from its red channel.
+// Red, green, blue bytes of the canvas, and a mask of 0 and 255 from its red channel.
 Bytes ToRgb(const Canvas& canvas);
 Bytes ToMask(const Canvas& canvas);
 
