@@ -3,7 +3,7 @@
 
 VARORIZO_PACKAGES=(cmake make g++ pkg-config googletest libgtest-dev libbenchmark-dev
     libpixman-1-dev g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools wine64 xvfb
-    xdotool x11-utils imagemagick)
+    xdotool x11-utils imagemagick libsdl2-dev libfreetype-dev fonts-dejavu-core)
 export WINEPREFIX="${WINEPREFIX:-$HOME/.wine-varorizo}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
