@@ -10,9 +10,9 @@
 #include "gallery/gallery_fonts.h"
 #include "gallery/gallery_main.h"
 
-char statusEvent[128] = "";
-char statusCallback[128] = "";
-char statusState[128] = "";
+char statusEvent[kStatusChars + 1] = "";
+char statusCallback[kStatusChars + 1] = "";
+char statusState[kStatusChars + 1] = "";
 
 namespace {
 

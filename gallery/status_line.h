@@ -5,12 +5,13 @@
 
 #include "toolkit/dispatcher.h"
 
-constexpr int32_t kStatusTop = 540;  // the strip runs from here to the window's bottom
+constexpr int32_t kStatusTop = 540;    // the strip runs from here to the window's bottom
+constexpr int32_t kStatusChars = 112;  // what fits across in the fixed-width status font
 
-// The three lines, as shown.
-extern char statusEvent[128];
-extern char statusCallback[128];
-extern char statusState[128];
+// The three lines, as shown; longer ones are cut.
+extern char statusEvent[kStatusChars + 1];
+extern char statusCallback[kStatusChars + 1];
+extern char statusState[kStatusChars + 1];
 
 void SetStatusEvent(const UiEvent& event);
 // printf-style; each redraws the strip at once.

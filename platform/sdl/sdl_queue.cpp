@@ -25,7 +25,9 @@ Window* PointerTarget(uint32_t sdlWindowId) {
     return backend.capture != nullptr ? backend.capture : WinOfId(sdlWindowId);
 }
 
-LParam ClientPoint(Window* w, uint32_t sdlWindowId, int32_t x, int32_t y) {
+// SDL's coordinates are those of the window it names; the message's are the target's client
+// coordinates.
+OsPoint ClientPoint(Window* w, uint32_t sdlWindowId, int32_t x, int32_t y) {
     Window* named = WinOfId(sdlWindowId);
     if (named != nullptr && named != w) {
         const OsPoint from = ClientOrigin(*named);
@@ -33,20 +35,21 @@ LParam ClientPoint(Window* w, uint32_t sdlWindowId, int32_t x, int32_t y) {
         x += from.x - to.x;
         y += from.y - to.y;
     }
-    return PackPoint(x, y);
+    return OsPoint{x, y};
 }
 
 void TranslateMotion(const SDL_MouseMotionEvent& e) {
     Window* w = PointerTarget(e.windowID);
     if (w == nullptr) return;
+    const OsPoint p = ClientPoint(w, e.windowID, e.x, e.y);
     if (backend.warpEchoExpected) {
         const OsPoint origin = ClientOrigin(*w);
-        if (origin.x + e.x == backend.warpTarget.x && origin.y + e.y == backend.warpTarget.y) {
+        if (origin.x + p.x == backend.warpTarget.x && origin.y + p.y == backend.warpTarget.y) {
             backend.warpEchoExpected = false;  // SetCursorPos already queued this move
             return;
         }
     }
-    QueueInput(w, WM_MOUSEMOVE, KeyState(), ClientPoint(w, e.windowID, e.x, e.y));
+    QueueInput(w, WM_MOUSEMOVE, KeyState(), PackPoint(p.x, p.y));
 }
 
 void TranslateButton(const SDL_MouseButtonEvent& e) {
@@ -62,7 +65,9 @@ void TranslateButton(const SDL_MouseButtonEvent& e) {
         return;
     }
     Window* w = PointerTarget(e.windowID);
-    if (w != nullptr) QueueInput(w, message, KeyState(), ClientPoint(w, e.windowID, e.x, e.y));
+    if (w == nullptr) return;
+    const OsPoint p = ClientPoint(w, e.windowID, e.x, e.y);
+    QueueInput(w, message, KeyState(), PackPoint(p.x, p.y));
 }
 
 // Key messages carry the repeat count, the scan code and the extended flag in lParam, and the

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "gallery/callbacks.h"
+#include "gallery/gallery_fonts.h"
 #include "gallery/pages.h"
 #include "gallery/status_line.h"
 #include "tests/gallery/gallery_fixture.h"
@@ -153,6 +154,15 @@ TEST_F(GalleryTest, ToggleRadioAndPageButtonsChangeWhatIsShown) {
     EXPECT_EQ(On(Buttons, 5).checked, 0);
     EXPECT_EQ(On(Buttons, 6).checked, 1);
     EXPECT_EQ(On(Buttons, 7).checked, 0);
+}
+
+TEST_F(GalleryTest, AStatusLineLongerThanTheWindowIsCutWhereItStillFits) {
+    Then([] {
+        SetStatusCallback("%s", std::string(300, 'W').c_str());
+        EXPECT_EQ(std::string(statusCallback), std::string(kStatusChars, 'W'));
+        EXPECT_LE(12 + TextWidth(statusCallback, &statusFont), 800);
+    });
+    EXPECT_EQ(Run(Buttons), 0);
 }
 
 TEST(GalleryArguments, APageArgumentIsOneToFourAndNothingElse) {
