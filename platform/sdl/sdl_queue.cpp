@@ -311,9 +311,11 @@ bool OsSetCursorPos(int32_t x, int32_t y) {
     backend.warpTarget = OsPoint{x, y};
     Window* w = backend.capture;
     for (auto it = backend.windows.rbegin(); w == nullptr && it != backend.windows.rend(); ++it) {
-        const OsPoint origin = ClientOrigin(**it);
-        if (!(*it)->destroyed && (*it)->visible && x >= origin.x && y >= origin.y &&
-            x < origin.x + (*it)->clientWidth && y < origin.y + (*it)->clientHeight) {
+        const Window& candidate = **it;
+        if (candidate.destroyed || !candidate.visible) continue;
+        const OsPoint origin = ClientOrigin(candidate);
+        if (x >= origin.x && y >= origin.y && x < origin.x + candidate.clientWidth &&
+            y < origin.y + candidate.clientHeight) {
             w = it->get();
         }
     }

@@ -178,6 +178,7 @@ bool OsDestroyWindow(WindowHandle window) {
     w->destroyed = true;
     w->timers.clear();
     SDL_DestroyWindow(w->sdl);
+    w->sdl = nullptr;
     auto forWindow = [w](const OsMessage& m) { return m.window == Handle(w); };
     std::erase_if(backend.posted, forWindow);
     std::erase_if(backend.input, forWindow);
