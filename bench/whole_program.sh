@@ -108,13 +108,14 @@ done
 
 if [ -n "$gallery" ]; then
     for ((i = 0; i < pairs; ++i)); do
-        # The gallery opens on its slider page; the knob is pressed and held still.
-        (cd "$(dirname "$gallery")" && exec /usr/lib/wine/wine64 "./$(basename "$gallery")" --page 0) &
+        # The gallery opens on its page of values; the across slider's knob, at (90, 110) and
+        # 24 x 32 pixels, is pressed and held still.
+        (cd "$(dirname "$gallery")" && exec /usr/lib/wine/wine64 "./$(basename "$gallery")" 3) &
         pid=$!
-        for _ in $(seq 100); do xdotool search --name '^Varorizo Gallery$' >/dev/null 2>&1 && break; sleep 0.1; done
+        for _ in $(seq 100); do xdotool search --name '^Varorizo gallery$' >/dev/null 2>&1 && break; sleep 0.1; done
         sleep 2
-        read -r ox oy < <(window_origin 'Varorizo Gallery')
-        xdotool mousemove $((ox + ${GALLERY_KNOB_X:-60})) $((oy + ${GALLERY_KNOB_Y:-70}))
+        read -r ox oy < <(window_origin 'Varorizo gallery')
+        xdotool mousemove $((ox + 102)) $((oy + 126))
         sleep 0.3
         xdotool mousedown 1
         sleep 1

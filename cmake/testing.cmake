@@ -18,9 +18,10 @@ function(varorizo_test name)
     if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
         return()  # x86 programs are compiled but cannot run here
     endif()
-    # Under Wine the tests share one X display and one Wine server: one at a time.
+    # Under Wine and in the SDL window the tests share one X display (and one Wine server): one
+    # at a time.
     set(serial FALSE)
-    if(WIN32)
+    if(WIN32 OR VARORIZO_BACKEND STREQUAL "sdl")
         set(serial TRUE)
     endif()
     set(properties RUN_SERIAL ${serial})

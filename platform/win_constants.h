@@ -23,7 +23,10 @@
 #define WM_NCPAINT 0x0085
 #define WM_NCACTIVATE 0x0086
 #define WM_KEYDOWN 0x0100
+#define WM_KEYUP 0x0101
 #define WM_CHAR 0x0102
+#define WM_SYSKEYDOWN 0x0104
+#define WM_SYSKEYUP 0x0105
 #define WM_TIMER 0x0113
 #define WM_MOUSEMOVE 0x0200
 #define WM_LBUTTONDOWN 0x0201
@@ -69,6 +72,7 @@
 #define VK_UP 0x26
 #define VK_RIGHT 0x27
 #define VK_DELETE 0x2E
+#define VK_F4 0x73
 #define WA_INACTIVE 0
 #define WA_ACTIVE 1
 #define STARTF_USESHOWWINDOW 0x00000001

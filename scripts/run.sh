@@ -1,36 +1,52 @@
 #!/usr/bin/env bash
-# Builds the Windows x86-64 launcher and runs it under Wine. With a working X display the
-# window opens there; without one it runs in Xvfb, writes a screenshot and closes the window.
+# Builds the launcher (or the gallery) and runs it: natively on Linux in an SDL window, or the
+# Windows build under Wine with --wine. With a working X display the window opens there; without
+# one it runs in Xvfb, writes a screenshot and closes the window.
+# Usage: run.sh [--wine] [launcher | gallery [PAGE]]
 set -eu
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
+wine=false
+if [ "${1:-}" = --wine ]; then wine=true; shift; fi
+program=${1:-launcher}
+[ $# -gt 0 ] && shift
+case $program in
+    launcher | gallery) ;;
+    *) echo "usage: bash scripts/run.sh [--wine] [launcher | gallery [PAGE]]" >&2; exit 2 ;;
+esac
 ensure_packages
-ensure_wine_prefix
-cmake --preset win64 >/dev/null
-cmake --build --preset win64 -j"$(nproc)" --target launcher >/dev/null
-launcher=build/win64/launcher/launcher.exe
+if $wine; then
+    ensure_wine_prefix
+    preset=win64 folder=build/win64/$program run=(/usr/lib/wine/wine64 "./$program.exe" "$@")
+else
+    preset=sdl folder=build/sdl/$program run=("./$program" "$@")
+fi
+cmake --preset $preset >/dev/null
+cmake --build --preset $preset -j"$(nproc)" --target "$program" >/dev/null
+title=Varorizo
+[ "$program" = gallery ] && title="Varorizo gallery"
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
-    echo "Running the launcher on $DISPLAY"
-    cd "$(dirname "$launcher")" && exec /usr/lib/wine/wine64 ./launcher.exe
+    echo "Running the $program on $DISPLAY"
+    cd "$folder" && exec "${run[@]}"
 fi
 
 ensure_display
 trap stop_display EXIT
-shot="$PWD/build/launcher-screenshot.png"
-(cd "$(dirname "$launcher")" && exec /usr/lib/wine/wine64 ./launcher.exe) &
-pid=$!  # the launcher's own process: the only program this script ever stops
-for _ in $(seq 100); do xdotool search --name '^Varorizo$' >/dev/null 2>&1 && break; sleep 0.1; done
+shot="$PWD/build/$program-screenshot.png"
+(cd "$folder" && exec "${run[@]}") &
+pid=$!  # the program's own process: the only one this script ever stops
+for _ in $(seq 100); do xdotool search --name "^$title\$" >/dev/null 2>&1 && break; sleep 0.1; done
 sleep 2
 import -window root "$shot"
-echo "No display found: the launcher ran in Xvfb ($DISPLAY). Screenshot: $shot"
-# Ask the window to close (Alt+F4 through the focused window), as a user would.
-window=$(xdotool search --name '^Varorizo$' | head -1)
+echo "No display found: the $program ran in Xvfb ($DISPLAY). Screenshot: $shot"
+# Ask the window to close as a user would: Alt+F4 through the focused window.
+window=$(xdotool search --name "^$title\$" | head -1)
 xdotool windowfocus "$window" 2>/dev/null || true
 xdotool key alt+F4
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$pid" 2>/dev/null; then
-    echo "The launcher did not close; stopping it."
+    echo "The $program did not close; stopping it."
     kill "$pid"
 fi
-wait "$pid" 2>/dev/null && echo "The launcher ended with exit code 0." || echo "The launcher ended with exit code $?."
+wait "$pid" 2>/dev/null && echo "The $program ended with exit code 0." || echo "The $program ended with exit code $?."

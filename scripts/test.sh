@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds every target (Linux, sanitizers, Windows x86-64 and x86) and runs every test suite:
-# native and sanitizer tests on the headless backend, Windows tests under Wine in an X display.
+# Builds every target (Linux, sanitizers, Windows x86-64 and x86, the native SDL window) and runs
+# every test suite: native and sanitizer tests on the headless backend, Windows tests under Wine
+# and SDL tests in an X display.
 # The last line counts all of them: "N passed, N failed".
 set -u
 cd "$(dirname "$0")/.."
@@ -61,6 +62,8 @@ if build win64; then
     timeout 300 /usr/lib/wine/wine64 cmd /c exit >/dev/null 2>&1
     run_ctest win64 --timeout 600
 fi
+# The native SDL window last: its tests compare with the native and win64 builds.
+build sdl && run_ctest sdl --timeout 600
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
