@@ -25,7 +25,7 @@ ensure_wine_prefix
 ensure_display
 trap stop_display EXIT
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 -j"$(nproc)" --target launcher bare_window >/dev/null
+cmake --build --preset win64 -j"$(nproc)" --target launcher bare_window gallery >/dev/null
 cmake --preset native >/dev/null
 cmake --build --preset native -j"$(nproc)" --target frame_watch >/dev/null
 launcher=${launcher:-build/win64/launcher/launcher.exe}

@@ -286,18 +286,22 @@ bool OsEndPaint(WindowHandle window, OsPaint* /*paint*/) {
     return true;
 }
 
-// Inside a paint only the painted region changes on screen; outside one the whole client area.
-void OsBlitPixels(DeviceContext dc, const uint32_t* pixels, int32_t width, int32_t height) {
+// Only `part` is copied, and inside a paint only where the painted region lies.
+void OsBlitPixels(DeviceContext dc, const uint32_t* pixels, int32_t width, int32_t height,
+                  const OsRect& part) {
     Window* w = Win(reinterpret_cast<WindowHandle>(dc));
     if (w == nullptr || !w->visible || pixels == nullptr) return;
     SDL_Surface* surface = SDL_GetWindowSurface(w->sdl);
     if (surface == nullptr) return;
-    const OsRect all{0, 0, std::min(width, w->clientWidth), std::min(height, w->clientHeight)};
+    const OsRect all{std::max(part.left, 0), std::max(part.top, 0),
+                     std::min({width, w->clientWidth, part.right}),
+                     std::min({height, w->clientHeight, part.bottom})};
     const std::vector<OsRect> areas = w->painting ? w->paintClip : std::vector<OsRect>{all};
     if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) return;
     std::vector<SDL_Rect> shown;
     for (const OsRect& a : areas) {
-        const OsRect r{a.left, a.top, std::min(a.right, all.right), std::min(a.bottom, all.bottom)};
+        const OsRect r{std::max(a.left, all.left), std::max(a.top, all.top),
+                       std::min(a.right, all.right), std::min(a.bottom, all.bottom)};
         if (r.left >= r.right || r.top >= r.bottom) continue;
         const uint32_t* from = pixels + ptrdiff_t{r.top} * width + r.left;
         auto* to = static_cast<uint8_t*>(surface->pixels) + ptrdiff_t{r.top} * surface->pitch +

@@ -54,7 +54,7 @@ protected:
     static void Drain() {
         OsMessage m{};
         while (OsPeekMessage(&m, nullptr, PM_NOREMOVE) && m.message != WM_TIMER) {
-            PumpOneMessage(PumpWait::Poll);
+            PumpOneMessage();
         }
         seen.clear();
     }
@@ -68,7 +68,7 @@ protected:
             ADD_FAILURE() << "no message came";
             return Seen{};
         }
-        EXPECT_EQ(PumpOneMessage(PumpWait::Poll), PumpResult::Dispatched);
+        EXPECT_EQ(PumpOneMessage(), PumpResult::Dispatched);
         return seen.empty() ? Seen{} : seen.front();
     }
     WindowHandle window = nullptr;

@@ -38,7 +38,7 @@ std::string Output(const std::string& command) {
 bool PumpUntil(const std::function<bool()>& done) {
     const uint64_t until = SDL_GetTicks64() + 5000;
     while (SDL_GetTicks64() < until) {
-        if (PumpOneMessage(PumpWait::Block) != PumpResult::Dispatched) return false;
+        if (PumpOneMessage() != PumpResult::Dispatched) return false;
         if (done()) return true;
     }
     return false;
