@@ -90,9 +90,15 @@ char decimalText[12];
 char lockedText[24];
 
 // A visible control of that type and rectangle with every other word cleared.
+// A page holds at most its list's ten slots; one control more lands in a spare record that is
+// never shown, and the pages are not built.
+Control spareControl;
+bool pageOverflowed = false;
+
 Control& AddControl(ControlList* list, int32_t type, int32_t x, int32_t y, int32_t width,
                     int32_t height, uint32_t flags) {
-    Control& c = list->items[list->count];
+    if (list->count >= list->capacity) pageOverflowed = true;
+    Control& c = pageOverflowed ? spareControl : list->items[list->count];
     c = Control{};
     c.visible = 1;
     c.x = x;
@@ -103,7 +109,7 @@ Control& AddControl(ControlList* list, int32_t type, int32_t x, int32_t y, int32
     c.flags = flags;
     c.id = 100 * (buildingPage + 1) + list->count;
     c.selectedCell = -1;
-    ++list->count;
+    if (!pageOverflowed) ++list->count;
     return c;
 }
 
@@ -285,6 +291,7 @@ bool BuildGalleryPages(ControlList* pages[4]) {
     dragSourceCell = 0;
     motionX = 0;
     motionY = 0;
+    pageOverflowed = false;
     void (*const build[4])(ControlList*) = {BuildButtons, BuildAreas, BuildValues, BuildPickers};
     for (int32_t p = 0; p < 4; ++p) {
         buildingPage = p;
@@ -293,5 +300,5 @@ bool BuildGalleryPages(ControlList* pages[4]) {
         AddPageButtons(pages[p], p);
         build[p](pages[p]);
     }
-    return true;
+    return !pageOverflowed;
 }
