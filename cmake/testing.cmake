@@ -14,7 +14,7 @@ include(GoogleTest)
 function(varorizo_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ENVIRONMENT" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
-    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} varorizo_platform_test_calls GTest::gtest_main)
     if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
         return()  # x86 programs are compiled but cannot run here
     endif()

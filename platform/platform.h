@@ -1,7 +1,8 @@
 // The seam to the operating system: the small Win32 subset the system uses, as free functions
-// with Win32 meaning. One backend is linked in: win32 (shipped) or headless (tests). Calls that
-// only tests make are the headless backend's own (platform/headless/headless.h). Texts that
-// name files are UTF-8 on every backend; the win32 backend uses the wide-character calls.
+// with Win32 meaning. One backend is linked in, chosen at build time: win32 (shipped), or the
+// shared window-manager rules with a driver, headless (tests) or sdl (the native window).
+// platform/README.md is the contract. Calls that only tests make are in platform/test_calls.h.
+// Texts that name files are UTF-8 on every backend; the win32 backend uses the wide calls.
 #pragma once
 #include <cstdint>
 
@@ -101,7 +102,6 @@ bool OsPeekMessage(OsMessage* message, WindowHandle filter, uint32_t removeFlags
 int32_t OsGetMessage(OsMessage* message, WindowHandle filter);  // 0 on WM_QUIT, -1 on failure
 bool OsTranslateMessage(const OsMessage* message);
 LResult OsDispatchMessage(const OsMessage* message);
-bool OsWaitMessage();
 
 // Processes
 // Starts a program (no security attributes, the caller's environment and current directory);

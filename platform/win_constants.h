@@ -1,5 +1,6 @@
 // Win32 message numbers, flags and key codes, with their Win32 values on every backend, so
-// the window procedure and the dispatcher are the same code everywhere. Windows sources that
+// the window procedure and the dispatcher are the same code everywhere, and the shared
+// window-manager rules and their tests speak Windows' own words. Windows sources that
 // need <windows.h> include it before this file; then its own definitions stand.
 #pragma once
 
@@ -75,6 +76,57 @@
 #define VK_F4 0x73
 #define WA_INACTIVE 0
 #define WA_ACTIVE 1
+#define WM_SIZE 0x0005
+#define WM_KILLFOCUS 0x0008
+#define WM_ERASEBKGND 0x0014
+#define WM_MOUSEACTIVATE 0x0021
+#define WM_NCLBUTTONDOWN 0x00A1
+#define WM_SYSCHAR 0x0106
+#define WM_SYSCOMMAND 0x0112
+#define WM_RBUTTONDBLCLK 0x0206
+#define SC_MINIMIZE 0xF020
+#define SC_MAXIMIZE 0xF030
+#define SC_CLOSE 0xF060
+#define SC_RESTORE 0xF120
+#define SW_SHOWMINIMIZED 2
+#define SW_SHOWMAXIMIZED 3
+#define SW_MAXIMIZE 3
+#define SW_SHOWNOACTIVATE 4
+#define SW_SHOW 5
+#define SW_MINIMIZE 6
+#define SW_SHOWMINNOACTIVE 7
+#define SW_SHOWNA 8
+#define SW_RESTORE 9
+#define SW_FORCEMINIMIZE 11
+#define SIZE_RESTORED 0
+#define SIZE_MINIMIZED 1
+#define SIZE_MAXIMIZED 2
+#define HTCAPTION 2
+#define HTMINBUTTON 8
+#define HTMAXBUTTON 9
+#define HTCLOSE 20
+#define MA_ACTIVATE 1
+#define MA_ACTIVATEANDEAT 2
+#define MA_NOACTIVATE 3
+#define MA_NOACTIVATEANDEAT 4
+#define CS_DBLCLKS 0x0008
+#define CS_NOCLOSE 0x0200
+#define WS_POPUP 0x80000000L
+#define WS_CHILD 0x40000000L
+#define WS_MINIMIZE 0x20000000L
+#define WS_VISIBLE 0x10000000L
+#define WS_MAXIMIZE 0x01000000L
+#define WS_BORDER 0x00800000L
+#define WS_DLGFRAME 0x00400000L
+#define WS_THICKFRAME 0x00040000L
+#define WS_MAXIMIZEBOX 0x00010000L
+#define WS_EX_DLGMODALFRAME 0x00000001L
+#define RDW_ERASE 0x0004
+#define RDW_FRAME 0x0400
+#define GWL_STYLE (-16)
+#define GWL_EXSTYLE (-20)
+#define GCL_STYLE (-26)
+#define KF_ALTDOWN 0x2000
 #define STARTF_USESHOWWINDOW 0x00000001
 #define NORMAL_PRIORITY_CLASS 0x20
 #define INFINITE 0xffffffff

@@ -1,6 +1,6 @@
 // SDL keys as Windows virtual keys with their set-1 scan codes. Letters and digits follow the
 // keyboard layout, as Windows' do; every other key follows its place on the keyboard.
-#include "platform/sdl/sdl_state.h"
+#include "platform/sdl/sdl_driver.h"
 
 namespace {
 

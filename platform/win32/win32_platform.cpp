@@ -221,10 +221,6 @@ LResult OsDispatchMessage(const OsMessage* message) {
     return DispatchMessageA(&msg);
 }
 
-bool OsWaitMessage() {
-    return WaitMessage() != 0;
-}
-
 ProcessHandle OsCreateProcess(const OsProcessStart& start) {
     std::wstring application;
     if (start.applicationName != nullptr && !Widen(start.applicationName, &application)) {

@@ -1,16 +1,18 @@
-// Programs on POSIX systems: started with posix_spawn, waited for together with the window's
-// messages, and the folder the running program was started from.
+// Programs on POSIX systems: started with posix_spawn, looked at while the rules wait for them
+// together with the window's messages, and the folder the running program was started from.
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
-#include "platform/sdl/sdl_state.h"
+#include "platform/rules/driver.h"
 
 extern char** environ;
 
@@ -105,21 +107,13 @@ ProcessHandle OsCreateProcess(const OsProcessStart& start) {
     return reinterpret_cast<ProcessHandle>(new Process{pid, false});
 }
 
-// The process is looked at first, as the lowest handle of a multiple-object wait; the thread
-// sleeps in SDL until an event, the next timer or the next look.
-OsProcessWait OsWaitForProcessOrMessage(ProcessHandle process) {
+// While it runs, it is looked at again after kProcessLookMs: nothing else tells of its end.
+ProcessLook DriverLookAtProcess(ProcessHandle process, bool /*waitBegins*/, uint64_t* lookAgainBy) {
     auto* p = reinterpret_cast<Process*>(process);
-    if (p == nullptr) return OsProcessWait::Failed;
-    for (;;) {
-        if (Ended(p)) return OsProcessWait::Ended;
-        OsMessage message{};
-        if (OsPeekMessage(&message, nullptr, PM_NOREMOVE)) return OsProcessWait::Message;
-        if (sdl::backend.videoReady) {
-            SDL_WaitEventTimeout(nullptr, static_cast<int>(kProcessLookMs));
-        } else {
-            usleep(kProcessLookMs * 1000);
-        }
-    }
+    if (p == nullptr) return ProcessLook::Unknown;
+    if (Ended(p)) return ProcessLook::Ended;
+    *lookAgainBy = DriverNow() + kProcessLookMs;
+    return ProcessLook::Running;
 }
 
 bool OsCloseHandle(ProcessHandle process) {

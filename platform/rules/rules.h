@@ -1,22 +1,20 @@
-// Internal state of the headless backend, shared by its files: the simulated windows, queue,
-// clock, cursor and processes, and the helpers more than one file needs.
+// The Win32 window manager that the code above the seam relies on, written once for every
+// backend that is not Windows itself: windows and classes, the queue and its order, capture,
+// timers, update regions and the paint bracket, the default procedure. Internal to platform/:
+// the rules' own files and the drivers include it.
 #pragma once
+#include <cstdint>
 #include <deque>
-#include <functional>
 #include <map>
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
-#include "platform/headless/headless.h"
+#include "platform/platform.h"
 
-namespace headless {
+struct DriverWindow;  // what a driver keeps for one window (the SDL driver: its SDL window)
 
-struct Timer {
-    uint32_t period;
-    uint64_t due;
-};
+namespace rules {
 
 // A set of client pixels and the box that bounds them, so that clearing and walking it costs
 // only its box.
@@ -35,6 +33,11 @@ struct Region {
     }
 };
 
+struct Timer {
+    uint32_t period;
+    uint64_t due;
+};
+
 // What the last SetWindowPos changed, for the default handling of WM_WINDOWPOSCHANGED.
 struct PositionChange {
     bool moved = false;
@@ -42,12 +45,12 @@ struct PositionChange {
 };
 
 struct Window {
-    WindowProc proc;
-    uint32_t classStyle;
-    uint32_t style;  // as the window reports it: WS_VISIBLE, WS_MINIMIZE, WS_MAXIMIZE follow it
-    uint32_t exStyle;
-    OsRect rect;                    // outer rectangle, screen coordinates
-    OsRect normalRect;              // where a minimised or maximised window is restored to
+    WindowProc proc = nullptr;
+    uint32_t classStyle = 0;
+    uint32_t style = 0;  // as the window reports it: WS_VISIBLE, WS_MINIMIZE, WS_MAXIMIZE follow it
+    uint32_t exStyle = 0;
+    OsRect rect{};                  // outer rectangle, screen coordinates
+    OsRect normalRect{};            // where a minimised or maximised window is restored to
     bool restoreMaximized = false;  // minimised from maximised: restoring maximises again
     bool destroyed = false;
     Region update;              // the update region
@@ -59,13 +62,22 @@ struct Window {
     bool clipped = false;
     PositionChange lastChange;
     std::map<uintptr_t, Timer> timers;
+    DriverWindow* driver = nullptr;
+};
+
+// Where a key's characters come from when TranslateMessage asks.
+enum class KeyText : uint8_t {
+    FromKey,   // made from the virtual key, as a US keyboard gives them
+    Attached,  // what the window system typed for it (InputText), possibly nothing
 };
 
 // A hardware message in the input queue, with the time and screen point it was made at.
 struct QueuedInput {
-    OsMessage message;
-    uint64_t time;
-    OsPoint point;
+    OsMessage message{};
+    uint64_t time = 0;
+    OsPoint point{};
+    KeyText keyText = KeyText::FromKey;
+    std::u32string text;  // the characters typed with a key-down, when Attached
 };
 
 // The last button press taken from the queue, which a second one may complete to a double click.
@@ -76,17 +88,13 @@ struct LastClick {
     OsPoint point{0, 0};
 };
 
-struct Simulation {
-    int32_t screenWidth = 1024;
-    int32_t screenHeight = 768;
-    std::vector<uint32_t> screen;
-    std::map<std::string, std::pair<uint32_t, WindowProc>> classes;
+struct State {
+    std::map<std::string, std::pair<uint32_t, WindowProc>, std::less<>> classes;
     std::vector<std::unique_ptr<Window>> windows;
     std::deque<OsMessage> posted;
     std::deque<QueuedInput> input;
     bool quitPosted = false;
     int32_t quitCode = 0;
-    uint64_t clock = 0;
     Window* capture = nullptr;
     Window* active = nullptr;
     Window* focus = nullptr;
@@ -95,20 +103,16 @@ struct Simulation {
     int32_t cursorShowCount = 0;
     bool leftDown = false;
     bool rightDown = false;
-    int32_t depth = 0;
-    int32_t emptyPolls = 0;
-    std::function<void()> idleHook;
-    std::vector<LoggedMessage> log;
-    std::string programFolder = "C:\\Varorizo\\";
-    std::string currentDirectory = "C:\\Varorizo\\";
-    std::vector<std::string> searchPath;
-    std::set<std::string> programFiles;  // in lower case: file names do not tell case apart
-    uint32_t programRunTime = 0;
-    std::vector<StartedProcess> processes;
+    int32_t depth = 0;  // procedures running now, one inside the other
+    // The characters of the last key-down taken from the queue, for TranslateMessage.
+    OsMessage lastKey{};
+    KeyText lastKeyText = KeyText::FromKey;
+    std::u32string lastKeyCharacters;
 };
 
-extern Simulation sim;
+extern State state;
 
+// Windows and their geometry (windows.cpp)
 Window* Win(WindowHandle handle);
 WindowHandle Handle(Window* window);
 bool Visible(const Window& w);
@@ -116,16 +120,16 @@ bool Minimized(const Window& w);
 OsRect ClientRectOnScreen(const Window& w);
 int32_t ClientWidth(const Window& w);
 int32_t ClientHeight(const Window& w);
-// Marks the whole client area, frame and background for repainting (a visible window only).
-void InvalidateWhole(Window& w);
 LParam PackPoint(int32_t x, int32_t y);
+// Calls the window's procedure, as a sent message or one dispatched from the queue.
 LResult CallProc(Window* w, uint32_t message, WParam wParam, LParam lParam, bool sent);
 LResult Send(Window* w, uint32_t message, WParam wParam = 0, LParam lParam = 0);
-void Post(Window* w, uint32_t message, WParam wParam, LParam lParam);
-void QueuePointerMessage(uint32_t message);
-bool NextMessage(OsMessage* out, bool remove);
-bool QueueEmpty();
-uint64_t NextTimerDue();
+
+// Painting (paint.cpp)
+// Marks the whole client area, frame and background for repainting (a visible window only).
+void InvalidateWhole(Window& w);
+
+// Showing and activation (show.cpp)
 // Moves the window, sending what SetWindowPos sends; `stateChanged` counts a change between
 // minimised, maximised and normal as a change of size.
 void MoveWindow(Window& w, OsRect to, bool stateChanged);
@@ -133,7 +137,18 @@ void MoveWindow(Window& w, OsRect to, bool stateChanged);
 void Activate(Window* w);
 void SetFocus(Window* w);
 bool ShowWindow(Window& w, int32_t showCommand);
-// The program file a start runs, or "" when none is found.
-std::string FindProgram(const OsProcessStart& start);
 
-}  // namespace headless
+// The queue (queue.cpp)
+void Post(Window* w, uint32_t message, WParam wParam, LParam lParam);
+void QueueInput(const QueuedInput& input);
+void QueuePointerMessage(uint32_t message);
+bool QueueEmpty();
+uint64_t NextTimerDue();  // UINT64_MAX without timers
+// A character in the single-byte code page of the messages: Latin-1, which the Windows code
+// page agrees with below 0x80 and from 0xA0 up; anything else becomes "?", as there.
+uint32_t CodePageCharacter(char32_t c);
+
+// Forgets every window, class, message, timer and capture; the cursor goes to (0, 0), visible.
+void Reset();
+
+}  // namespace rules

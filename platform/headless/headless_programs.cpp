@@ -1,3 +1,6 @@
+// The programs the headless driver pretends to start: which file a start runs, how long it runs
+// on the virtual clock, and every start asked for.
+//
 // Which program file a start runs. With an application name, that file (a partial name counts
 // from the current directory). Without one, the command line's first token, as Windows reads
 // it: a quoted name, or else each text up to a space in turn and then the whole line; a bare
@@ -6,12 +9,26 @@
 // File names do not tell upper and lower case apart.
 #include <algorithm>
 #include <cctype>
+#include <set>
+#include <string>
+#include <vector>
 
-#include "platform/headless/headless_state.h"
-
-using namespace headless;
+#include "platform/headless/headless.h"
+#include "platform/headless/headless_programs.h"
+#include "platform/rules/driver.h"
 
 namespace {
+
+struct Programs {
+    std::string programFolder = "C:\\Varorizo\\";
+    std::string currentDirectory = "C:\\Varorizo\\";
+    std::vector<std::string> searchPath;
+    std::set<std::string> files;  // in lower case: file names do not tell case apart
+    uint32_t runTime = 0;
+    std::vector<StartedProcess> started;
+};
+
+Programs sim;
 
 const char* const kSystemFolders[] = {"C:\\windows\\system32\\", "C:\\windows\\system\\",
                                       "C:\\windows\\"};
@@ -46,7 +63,7 @@ std::string Complete(const std::string& name) {
 }
 
 bool Exists(const std::string& path) {
-    return sim.programFiles.count(Lower(path)) == 1;
+    return sim.files.count(Lower(path)) == 1;
 }
 
 // One candidate token of the command line: its file, or "".
@@ -67,10 +84,7 @@ std::string Locate(std::string name) {
     return "";
 }
 
-}  // namespace
-
-namespace headless {
-
+// The program file a start runs, or "" when none is found.
 std::string FindProgram(const OsProcessStart& start) {
     if (start.applicationName != nullptr) {
         const std::string file = Complete(start.applicationName);
@@ -86,10 +100,74 @@ std::string FindProgram(const OsProcessStart& start) {
     return Locate(line);
 }
 
-}  // namespace headless
+StartedProcess* Started(ProcessHandle process) {
+    const auto slot = reinterpret_cast<uintptr_t>(process);
+    if (slot == 0 || slot > sim.started.size()) return nullptr;
+    return &sim.started[slot - 1];
+}
+
+}  // namespace
+
+void ResetPrograms() {
+    sim = Programs{};
+}
+
+// A process handle is its position in the log, plus one.
+ProcessHandle OsCreateProcess(const OsProcessStart& start) {
+    StartedProcess record{start.applicationName != nullptr ? start.applicationName : "",
+                          FindProgram(start),
+                          start.commandLine != nullptr ? start.commandLine : "",
+                          start.inheritHandles,
+                          start.creationFlags,
+                          start.startupFlags,
+                          start.showWindow,
+                          false,
+                          DriverNow() + sim.runTime,
+                          0,
+                          false};
+    record.started = !record.programFile.empty();
+    sim.started.push_back(record);
+    if (!record.started) return nullptr;
+    return reinterpret_cast<ProcessHandle>(sim.started.size());
+}
+
+ProcessLook DriverLookAtProcess(ProcessHandle process, bool waitBegins, uint64_t* lookAgainBy) {
+    StartedProcess* p = Started(process);
+    if (p == nullptr) return ProcessLook::Unknown;
+    if (waitBegins) ++p->waits;
+    if (DriverNow() >= p->endsAt) return ProcessLook::Ended;
+    *lookAgainBy = p->endsAt;
+    return ProcessLook::Running;
+}
+
+bool OsCloseHandle(ProcessHandle process) {
+    StartedProcess* p = Started(process);
+    if (p == nullptr) return false;
+    p->closed = true;
+    return true;
+}
+
+bool OsGetProgramFolder(char* folder, uint32_t size) {
+    if (sim.programFolder.size() + 1 > size) return false;
+    std::copy(sim.programFolder.begin(), sim.programFolder.end(), folder);
+    folder[sim.programFolder.size()] = '\0';
+    return true;
+}
+
+void HeadlessSetProgramFolder(const std::string& folder) {
+    sim.programFolder = folder;
+}
+
+void HeadlessSetProgramRunTime(uint32_t milliseconds) {
+    sim.runTime = milliseconds;
+}
+
+const std::vector<StartedProcess>& HeadlessProcessLog() {
+    return sim.started;
+}
 
 void HeadlessAddProgramFile(const std::string& path) {
-    sim.programFiles.insert(Lower(path));
+    sim.files.insert(Lower(path));
 }
 
 void HeadlessSetCurrentDirectory(const std::string& folder) {

@@ -15,24 +15,26 @@
 // A minimised window lies off the screen without a client area: it is not painted and no
 // pointer input reaches it. Keys reach the active window only as WM_SYSKEYDOWN while no window
 // has the focus.
-#include "platform/headless/headless_state.h"
+#include "platform/rules/driver.h"
 
-using namespace headless;
+using namespace rules;
 
 namespace {
 
 constexpr int32_t kMinimizedPosition = -32000;  // where Windows parks minimised windows
 constexpr int32_t kMinimizedWidth = 160;
 constexpr int32_t kMinimizedHeight = 28;
-constexpr int32_t kFrame = 3;  // a maximised window's frame lies just off the screen
 
 OsRect MinimizedRect() {
     return OsRect{kMinimizedPosition, kMinimizedPosition, kMinimizedPosition + kMinimizedWidth,
                   kMinimizedPosition + kMinimizedHeight};
 }
 
-OsRect MaximizedRect() {
-    return OsRect{-kFrame, -kFrame, sim.screenWidth + kFrame, sim.screenHeight + kFrame};
+// The border of a maximised window lies just off the screen; its caption stays on it.
+OsRect MaximizedRect(const Window& w) {
+    const OsPoint screen = DriverScreenSize();
+    const OsRect in = DriverFrameInsets(w.style);
+    return OsRect{-in.left, -in.left, screen.x + in.right, screen.y + in.bottom};
 }
 
 void RememberNormalRect(Window& w) {
@@ -43,6 +45,7 @@ void RememberNormalRect(Window& w) {
 void ShowAsItIs(Window& w, bool activate) {
     Send(&w, WM_WINDOWPOSCHANGING);
     w.style |= WS_VISIBLE;
+    DriverPlaceWindow(w);
     InvalidateWhole(w);
     if (activate) Activate(&w);
     w.lastChange = PositionChange{};
@@ -52,12 +55,12 @@ void ShowAsItIs(Window& w, bool activate) {
 void Minimize(Window& w, bool activate) {
     w.restoreMaximized = (w.style & WS_MAXIMIZE) != 0;
     RememberNormalRect(w);
-    if (sim.focus == &w) SetFocus(nullptr);
+    if (state.focus == &w) SetFocus(nullptr);
     w.style = (w.style | WS_MINIMIZE | WS_VISIBLE) & ~uint32_t{WS_MAXIMIZE};
     MoveWindow(w, MinimizedRect(), true);
     if (activate) {
         Activate(&w);
-    } else if (sim.active == &w) {
+    } else if (state.active == &w) {
         Activate(nullptr);  // no other window of the program to activate
     }
 }
@@ -65,7 +68,7 @@ void Minimize(Window& w, bool activate) {
 void Maximize(Window& w, bool activate) {
     RememberNormalRect(w);
     w.style = (w.style | WS_MAXIMIZE | WS_VISIBLE) & ~uint32_t{WS_MINIMIZE};
-    MoveWindow(w, MaximizedRect(), true);
+    MoveWindow(w, MaximizedRect(w), true);
     if (activate) Activate(&w);
 }
 
@@ -79,12 +82,12 @@ void Restore(Window& w, bool activate) {
         if (activate) Activate(&w);
     }
     // A window restored from minimised gets the focus back.
-    if (wasMinimized && sim.active == &w) SetFocus(&w);
+    if (wasMinimized && state.active == &w) SetFocus(&w);
 }
 
 }  // namespace
 
-namespace headless {
+namespace rules {
 
 void MoveWindow(Window& w, OsRect to, bool stateChanged) {
     Send(&w, WM_WINDOWPOSCHANGING);
@@ -92,6 +95,7 @@ void MoveWindow(Window& w, OsRect to, bool stateChanged) {
     const bool sized = stateChanged || to.right - to.left != w.rect.right - w.rect.left ||
                        to.bottom - to.top != w.rect.bottom - w.rect.top;
     w.rect = to;
+    DriverPlaceWindow(w);
     if (sized) {
         w.update.Reset(ClientWidth(w), ClientHeight(w));
         w.dcClip.Reset(ClientWidth(w), ClientHeight(w));
@@ -104,21 +108,21 @@ void MoveWindow(Window& w, OsRect to, bool stateChanged) {
 }
 
 void SetFocus(Window* w) {
-    Window* previous = sim.focus;
+    Window* previous = state.focus;
     if (previous == w) return;
-    sim.focus = w;
+    state.focus = w;
     if (previous != nullptr) Send(previous, WM_KILLFOCUS, WParam(Handle(w)));
     if (w != nullptr) Send(w, WM_SETFOCUS, WParam(Handle(previous)));
 }
 
 void Activate(Window* w) {
-    Window* previous = sim.active;
+    Window* previous = state.active;
     if (previous == w) return;
-    sim.active = w;
+    state.active = w;
     if (previous != nullptr) {
         Send(previous, WM_NCACTIVATE, 0);
         Send(previous, WM_ACTIVATE, WA_INACTIVE, LParam(Handle(w)));
-        if (sim.focus == previous) SetFocus(nullptr);
+        if (state.focus == previous) SetFocus(nullptr);
         if (w == nullptr) Send(previous, WM_ACTIVATEAPP, 0);
     }
     if (w == nullptr) return;
@@ -138,11 +142,12 @@ bool ShowWindow(Window& w, int32_t showCommand) {
             Send(&w, WM_SHOWWINDOW, 0);
             Send(&w, WM_WINDOWPOSCHANGING);
             w.style &= ~uint32_t{WS_VISIBLE};
+            DriverPlaceWindow(w);
             w.update.Clear();
             w.lastChange = PositionChange{};
             Send(&w, WM_WINDOWPOSCHANGED);
-            if (sim.active == &w) Activate(nullptr);
-            if (sim.focus == &w) SetFocus(nullptr);
+            if (state.active == &w) Activate(nullptr);
+            if (state.focus == &w) SetFocus(nullptr);
             return true;
         case SW_SHOWMINIMIZED:
         case SW_MINIMIZE:
@@ -185,7 +190,7 @@ bool ShowWindow(Window& w, int32_t showCommand) {
     }
 }
 
-}  // namespace headless
+}  // namespace rules
 
 bool OsShowWindow(WindowHandle window, int32_t showCommand) {
     Window* w = Win(window);
@@ -206,12 +211,4 @@ bool OsSetWindowPos(WindowHandle window, int32_t x, int32_t y, int32_t width, in
     }
     MoveWindow(*w, to, false);
     return true;
-}
-
-WindowHandle OsGetActiveWindow() {
-    return Handle(sim.active);
-}
-
-WindowHandle OsGetFocus() {
-    return Handle(sim.focus);
 }

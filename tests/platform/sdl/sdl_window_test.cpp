@@ -14,7 +14,7 @@
 #include "display/display.h"
 #include "display/input_state.h"
 #include "platform/pump.h"
-#include "platform/sdl/sdl.h"
+#include "platform/test_calls.h"
 #include "toolkit/dispatcher.h"
 
 namespace {

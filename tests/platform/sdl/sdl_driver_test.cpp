@@ -1,5 +1,6 @@
-// The SDL backend with SDL's dummy video driver, which needs no display: SDL events pushed in
-// as a window system would send them come out as the Win32 messages, in Win32 order.
+// The SDL driver's own parts with SDL's dummy video driver, which needs no display: SDL's keys
+// and typed text as virtual keys and characters, the cursor's visibility, POSIX programs, and
+// the main window's surface. The rules themselves are the seam suite's.
 #include <SDL.h>
 #include <gtest/gtest.h>
 
@@ -12,7 +13,7 @@
 #include "display/input_state.h"
 #include "platform/platform.h"
 #include "platform/pump.h"
-#include "platform/sdl/sdl.h"
+#include "platform/test_calls.h"
 
 namespace {
 
@@ -83,20 +84,6 @@ SDL_Window* SdlWindow(const char* title) {
     return nullptr;
 }
 
-SDL_Event Mouse(uint32_t type, int32_t x, int32_t y, uint8_t button = 0) {
-    SDL_Event e{};
-    e.type = type;
-    if (type == SDL_MOUSEMOTION) {
-        e.motion.x = x;
-        e.motion.y = y;
-    } else {
-        e.button.x = x;
-        e.button.y = y;
-        e.button.button = button;
-    }
-    return e;
-}
-
 // Pushes the event as the window system would send it to the "Log" window.
 void Send(SDL_Event e) {
     const uint32_t windowId = SDL_GetWindowID(SdlWindow("Log"));
@@ -106,63 +93,6 @@ void Send(SDL_Event e) {
     if (e.type == SDL_TEXTINPUT) e.text.windowID = windowId;
     if (e.type == SDL_WINDOWEVENT) e.window.windowID = windowId;
     SDL_PushEvent(&e);
-}
-
-TEST_F(SdlBackendTest, PostedThenInputThenPaintThenTimerAsOnWindows) {
-    OsSetTimer(window, 7, 1);
-    SDL_Delay(5);
-    OsRect area{0, 0, 4, 4};
-    OsRedrawWindow(window, &area, RDW_INVALIDATE);
-    Send(Mouse(SDL_MOUSEMOTION, 3, 4));
-    ASSERT_TRUE(OsPostMessage(window, WM_USER, 1, 2));
-    std::vector<uint32_t> order;
-    for (int32_t i = 0; i < 4; ++i) order.push_back(Next().message);
-    EXPECT_EQ(order, (std::vector<uint32_t>{WM_USER, WM_MOUSEMOVE, WM_PAINT, WM_TIMER}));
-    OsKillTimer(window, 7);
-}
-
-TEST_F(SdlBackendTest, UpdateNowPaintsAtOnceOnlyWhenSomethingIsInvalid) {
-    OsRedrawWindow(window, nullptr, RDW_UPDATENOW);
-    EXPECT_TRUE(seen.empty());
-    OsRect area{1, 1, 2, 2};
-    OsRedrawWindow(window, &area, RDW_INVALIDATE | RDW_UPDATENOW);
-    ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].message, uint32_t{WM_PAINT});
-    OsMessage m{};
-    EXPECT_FALSE(OsPeekMessage(&m, nullptr, PM_NOREMOVE) && m.message == WM_PAINT);
-}
-
-TEST_F(SdlBackendTest, PressesCaptureAndMovesOutsideComeWithNegativeCoordinates) {
-    Send(Mouse(SDL_MOUSEBUTTONDOWN, 5, 6, SDL_BUTTON_LEFT));
-    const Seen down = Next();
-    EXPECT_EQ(down.message, uint32_t{WM_LBUTTONDOWN});
-    EXPECT_EQ(down.wParam, WParam{MK_LBUTTON});
-    EXPECT_EQ(down.lParam, LParam{6 << 16 | 5});
-    OsSetCapture(window);
-    Send(Mouse(SDL_MOUSEMOTION, -7, -9));
-    const Seen move = Next();
-    EXPECT_EQ(move.message, uint32_t{WM_MOUSEMOVE});
-    EXPECT_EQ(static_cast<int16_t>(move.lParam & 0xFFFF), -7);
-    EXPECT_EQ(static_cast<int16_t>(move.lParam >> 16), -9);
-    Send(Mouse(SDL_MOUSEBUTTONUP, -7, -9, SDL_BUTTON_LEFT));
-    const Seen up = Next();
-    EXPECT_EQ(up.message, uint32_t{WM_LBUTTONUP});
-    EXPECT_EQ(up.wParam, WParam{0});
-    OsReleaseCapture();
-}
-
-TEST_F(SdlBackendTest, ARightReleaseSendsTheContextMenuRequestInsideItsDefaultHandling) {
-    Send(Mouse(SDL_MOUSEBUTTONDOWN, 8, 9, SDL_BUTTON_RIGHT));
-    EXPECT_EQ(Next().message, uint32_t{WM_RBUTTONDOWN});
-    Send(Mouse(SDL_MOUSEBUTTONUP, 8, 9, SDL_BUTTON_RIGHT));
-    Next();
-    ASSERT_EQ(seen.size(), 2u);
-    EXPECT_EQ(seen[0].message, uint32_t{WM_RBUTTONUP});
-    EXPECT_EQ(seen[1].message, uint32_t{WM_CONTEXTMENU});
-    EXPECT_EQ(seen[1].depth, 1);
-    OsRect outer{};
-    OsGetWindowRect(window, &outer);
-    EXPECT_EQ(seen[1].lParam, LParam{(outer.top + 9) << 16 | (outer.left + 8)});
 }
 
 TEST_F(SdlBackendTest, KeysBecomeVirtualKeysAndTypedTextCharacters) {
@@ -185,22 +115,6 @@ TEST_F(SdlBackendTest, KeysBecomeVirtualKeysAndTypedTextCharacters) {
         {WM_KEYDOWN, 'A'}, {WM_CHAR, 'a'},          {WM_CHAR, 0xE9},
         {WM_CHAR, '?'},    {WM_KEYDOWN, VK_ESCAPE}, {WM_CHAR, VK_ESCAPE}};
     EXPECT_EQ(got, expected);
-}
-
-TEST_F(SdlBackendTest, TheCloseBoxAsksToCloseAndAltF4Too) {
-    SDL_Event close{};
-    close.type = SDL_WINDOWEVENT;
-    close.window.event = SDL_WINDOWEVENT_CLOSE;
-    Send(close);
-    EXPECT_EQ(Next().message, uint32_t{WM_CLOSE});
-    SDL_Event key{};
-    key.type = SDL_KEYDOWN;
-    key.key.keysym = SDL_Keysym{SDL_SCANCODE_F4, SDLK_F4, KMOD_LALT, 0};
-    Send(key);
-    Next();
-    ASSERT_EQ(seen.size(), 2u);
-    EXPECT_EQ(seen[0].message, uint32_t{WM_SYSKEYDOWN});
-    EXPECT_EQ(seen[1].message, uint32_t{WM_CLOSE});
 }
 
 TEST(SdlCursor, ShowCursorCountsLikeWindows) {

@@ -1,0 +1,5 @@
+// The programs the headless driver pretends to start, shared with the rest of the driver.
+#pragma once
+
+// Forgets every program file, start and folder setting.
+void ResetPrograms();

@@ -1,0 +1,66 @@
+// The seam suite on the headless driver: input from its test calls, a virtual clock, programs
+// it pretends to start, and its simulated screen.
+#include "platform/headless/headless.h"
+#include "tests/platform/seam/seam_backend.h"
+
+namespace {
+WindowHandle current = nullptr;
+}  // namespace
+
+const char* SeamBackendName() {
+    return "headless";
+}
+
+const char* SeamCannotShow(const char* /*rule*/) {
+    return nullptr;
+}
+
+bool SeamVirtualTime() {
+    return true;
+}
+
+void SeamSetUp() {
+    HeadlessReset();
+    HeadlessAddProgramFile("C:\\Varorizo\\quick.exe");
+    current = nullptr;
+}
+
+void SeamSetWindow(WindowHandle window) {
+    current = window;
+}
+
+void SeamPointerTo(OsPoint screen) {
+    HeadlessPointerMoveTo(screen.x, screen.y);
+}
+
+void SeamButton(bool right, bool down) {
+    HeadlessPointerButton(right ? HeadlessButton::Right : HeadlessButton::Left, down);
+}
+
+void SeamKey(uint32_t virtualKey, bool altHeld) {
+    HeadlessKeyDown(virtualKey, altHeld);
+    HeadlessKeyUp(virtualKey, altHeld);
+}
+
+void SeamClickCaption(WindowHandle window, int32_t hit) {
+    HeadlessClickCaptionButton(window, hit == HTCLOSE       ? HeadlessCaptionButton::Close
+                                       : hit == HTMAXBUTTON ? HeadlessCaptionButton::Maximize
+                                                            : HeadlessCaptionButton::Minimize);
+}
+
+void SeamLetTimePass(uint32_t milliseconds) {
+    HeadlessAdvanceClock(milliseconds);
+}
+
+ProcessHandle SeamStartProgram(bool quick) {
+    HeadlessSetProgramRunTime(quick ? 0 : 2000);
+    char commandLine[] = "quick.exe";
+    return OsCreateProcess(OsProcessStart{nullptr, commandLine, false, 0, 0, 0});
+}
+
+void SeamLetProgramEnd(ProcessHandle /*process*/) {}
+
+uint32_t SeamClientPixel(WindowHandle window, int32_t x, int32_t y) {
+    const OsPoint origin = HeadlessClientOrigin(window);
+    return HeadlessScreenPixel(origin.x + x, origin.y + y) & 0x00FFFFFFu;
+}
