@@ -9,6 +9,7 @@ int32_t inputCode = 0;
 int16_t inputX = 0;
 int16_t inputY = 0;
 int32_t inputKey = 0;
+AccessibleDescriber windowDescriber = nullptr;
 
 namespace {
 
@@ -28,8 +29,8 @@ void RepaintWholeWindow() {
 
 LResult MainWindowProc(WindowHandle window, uint32_t message, WParam wParam, LParam lParam) {
     // WM_CONTEXTMENU arrives inside the right release's default handling; the release's
-    // input must survive it.
-    if (message != WM_CONTEXTMENU) {
+    // input must survive it. A screen reader's question is sent at any time and is no input.
+    if (message != WM_CONTEXTMENU && message != WM_GETOBJECT) {
         inputCode = InputNone;
         inputKey = -1;
     }
@@ -48,6 +49,8 @@ LResult MainWindowProc(WindowHandle window, uint32_t message, WParam wParam, LPa
             PresentFrame();
             SetDirtyRectEmpty();
             return 0;
+        case WM_GETOBJECT:
+            return OsAnswerAccessibleObject(window, wParam, lParam, windowDescriber);
         case WM_CLOSE:
             inputCode = InputClose;
             StorePosition(lParam);
@@ -96,4 +99,10 @@ LResult MainWindowProc(WindowHandle window, uint32_t message, WParam wParam, LPa
             break;
     }
     return OsDefWindowProc(window, message, wParam, lParam);
+}
+
+PumpResult PumpInputMessage() {
+    inputCode = InputNone;
+    inputKey = -1;
+    return PumpOneMessage();
 }

@@ -6,12 +6,14 @@
 
 #include "base/aligned_alloc.h"
 #include "display/display.h"
+#include "display/window_proc.h"
 #include "gallery/callbacks.h"
 #include "gallery/gallery_art.h"
 #include "gallery/gallery_fonts.h"
 #include "gallery/pages.h"
 #include "gallery/status_line.h"
 #include "render/draw.h"
+#include "toolkit/accessibility.h"
 #include "toolkit/dispatcher.h"
 #include "toolkit/paint_control.h"
 
@@ -137,6 +139,7 @@ int32_t GalleryMain(int32_t showCommand, int32_t firstPage) {
     std::memset(galleryBackground, 0, sizeof(uint32_t) * kFrameWidth * kFrameHeight);
     if (CreateMainWindow("Varorizo gallery", galleryBackground) == nullptr) return 0;
     if (!BuildGalleryPages(galleryPages)) return 0;
+    windowDescriber = DescribeActiveList;  // screen readers follow the page shown
     ShowPage(firstPage);
     OsShowWindow(mainWindow, showCommand);
 

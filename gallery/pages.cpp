@@ -7,6 +7,7 @@
 #include "gallery/callbacks.h"
 #include "gallery/gallery_art.h"
 #include "gallery/gallery_fonts.h"
+#include "toolkit/accessibility.h"
 
 namespace {
 
@@ -67,6 +68,19 @@ constexpr PageLabel kPickersLabels[] = {
     {300, 286, "digits only"},
     {300, 346, "digits and \".\" only"},
     {560, 306, "disabled free-motion area"},
+};
+
+// What a screen reader calls each control, in list order: as its label, or its face, says.
+constexpr const char* kControlNames[4][kControlListCapacity] = {
+    {"Previous", "Next", "image button", "push button", "toggle button", "Radio A", "Radio B",
+     "Radio C", "disabled image button", "disabled toggle button"},
+    {"Previous", "Next", "hover area", "disabled hover area", "hot area", "press area",
+     "inert area", "drag source", "drop area", "free-motion area"},
+    {"Previous", "Next", "slider knob along x", "slider knob along y", "disabled slider knob",
+     "scroll bar", "disabled scroll bar", "dial", "disabled dial", "disabled text field"},
+    {"Previous", "Next", "cell picker", "disabled cell picker", "framed cell picker",
+     "disabled framed cell picker", "plain text", "digits only", "digits and \".\" only",
+     "disabled free-motion area"},
 };
 
 }  // namespace
@@ -299,6 +313,9 @@ bool BuildGalleryPages(ControlList* pages[4]) {
         if (pages[p] == nullptr || pages[p]->items == nullptr) return false;
         AddPageButtons(pages[p], p);
         build[p](pages[p]);
+        for (int32_t i = 0; i < kControlListCapacity; ++i) {
+            NameControl(pages[p], i, kControlNames[p][i]);
+        }
     }
     return !pageOverflowed;
 }

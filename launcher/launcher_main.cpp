@@ -4,7 +4,9 @@
 
 #include "artwork/artwork.h"
 #include "display/display.h"
+#include "display/window_proc.h"
 #include "launcher/installer_start.h"
+#include "toolkit/accessibility.h"
 #include "toolkit/dispatcher.h"
 
 namespace {
@@ -15,13 +17,14 @@ struct LanguageButton {
     RgbPicture rest;
     RgbPicture lit;
     const char* installer;
+    const char* name;  // what a screen reader says: the language's name in that language
 };
 
 const LanguageButton kLanguageButtons[] = {
-    {100, 83, artButtonGermanRest, artButtonGermanLit, "setup_ger.exe"},
-    {101, 195, artButtonEnglishRest, artButtonEnglishLit, "setup_eng.exe"},
-    {102, 307, artButtonFrenchRest, artButtonFrenchLit, "setup_fra.exe"},
-    {103, 419, artButtonItalianRest, artButtonItalianLit, "setup_ita.exe"},
+    {100, 83, artButtonGermanRest, artButtonGermanLit, "setup_ger.exe", "Deutsch"},
+    {101, 195, artButtonEnglishRest, artButtonEnglishLit, "setup_eng.exe", "English"},
+    {102, 307, artButtonFrenchRest, artButtonFrenchLit, "setup_fra.exe", "Français"},
+    {103, 419, artButtonItalianRest, artButtonItalianLit, "setup_ita.exe", "Italiano"},
 };
 
 // The installer of the language button released on, or null for any other event.
@@ -44,11 +47,14 @@ int32_t LauncherMain(int32_t showCommand) {
     activeList = CreateControlList();
     // A list without its slot block cannot hold the buttons: end as for a missing list.
     if (activeList == nullptr || activeList->items == nullptr) return 0;
-    // The lit picture is also the held one.
+    // The lit picture is also the held one. Each button is named at the index it is added at.
     for (const LanguageButton& button : kLanguageButtons) {
+        NameControl(activeList, activeList->count, button.name);
         AddImageButton(button.top, button.id, button.rest, button.lit, button.lit);
     }
     for (int32_t i = 0; i < activeList->count; ++i) activeList->items[i].visible = 1;
+    // Screen readers find and name the buttons; choosing stays a release over one of them.
+    windowDescriber = DescribeActiveList;
     OsShowWindow(mainWindow, showCommand);
 
     UiEvent event{};

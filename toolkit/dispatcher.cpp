@@ -11,6 +11,7 @@
 //   right release  pressedIndex = -1                                EventRightRelease
 //   timer          hover fade step                                  EventTick
 #include "display/input_state.h"
+#include "display/window_proc.h"
 #include "platform/pump.h"
 #include "toolkit/dispatcher.h"
 #include "toolkit/handoff.h"
@@ -112,7 +113,7 @@ UiEvent* GetUiEvent(UiEvent* event) {
     }
 
     for (;;) {
-        const PumpResult pumped = PumpOneMessage();
+        const PumpResult pumped = PumpInputMessage();
         if (pumped == PumpResult::WaitFailed) return event;
         if (pumped == PumpResult::Quit) continue;  // the application learns of a close otherwise
         pointerX = inputX;

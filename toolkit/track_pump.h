@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "display/input_state.h"
+#include "display/window_proc.h"
 #include "platform/pump.h"
 #include "toolkit/control.h"
 
@@ -11,7 +12,7 @@
 // nothing. False when the quit message was taken, which ends every loop at once, and when the
 // platform cannot deliver messages any more.
 inline bool TrackNextMessage() {
-    return PumpOneMessage() == PumpResult::Dispatched;
+    return PumpInputMessage() == PumpResult::Dispatched;
 }
 
 // The knob and thumb drags measure from the first move after the press, not from the press.

@@ -142,6 +142,24 @@ TEST_F(WindowProcTest, OtherMessagesResetTheCodeAndKeyButNotThePosition) {
     EXPECT_EQ(DirtyRect.right, 0);
 }
 
+// A screen reader's question is sent at any time, and COM then answers it through a window of
+// its own that the pumps dispatch to: neither may leave the input before it to be read again.
+LResult OtherWindowProc(WindowHandle window, uint32_t message, WParam wParam, LParam lParam) {
+    return OsDefWindowProc(window, message, wParam, lParam);
+}
+
+TEST_F(WindowProcTest, AReadersQuestionAndAMessageForAnotherWindowLeaveNoInputToReadAgain) {
+    PointerTo(9, 8);
+    EXPECT_EQ(OsSendMessage(mainWindow, WM_GETOBJECT, 0, -4), 0);  // the default answer
+    EXPECT_EQ(inputCode, InputMove);
+    ASSERT_TRUE(OsRegisterClass(OsWindowClass{0, OtherWindowProc, nullptr, 0, "COM's"}));
+    WindowHandle other = OsCreateWindow(0, "COM's", "", 0, 0, 0, 1, 1, nullptr);
+    OsPostMessage(other, WM_USER, 0, 0);
+    ASSERT_EQ(PumpInputMessage(), PumpResult::Dispatched);
+    EXPECT_EQ(inputCode, InputNone);
+    EXPECT_EQ(inputX, 9);
+}
+
 TEST_F(WindowProcTest, ActivationRepaintsTheWholeWindowBeforeItsDefaultHandling) {
     FrameBuffer[599 * 800 + 799] ^= 0x00FFFFFFu;
     OsSendMessage(mainWindow, WM_ACTIVATE, WA_ACTIVE, 0);

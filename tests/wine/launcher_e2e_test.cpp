@@ -4,6 +4,8 @@
 // work (Wine maps them to Unix names through LC_ALL, which the test's CMake sets to C.UTF-8).
 #include <windows.h>
 
+#include <oleacc.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -516,11 +518,12 @@ TEST_F(LauncherEndToEndTest, AMinimisedStartShowsTheWindowMinimised) {
 // Wine prefers its built-in libraries; for these names the launcher is told to prefer files
 // found on the search path, as Windows does for libraries that are not among its known ones
 // (the registry form of WINEDLLOVERRIDES=version,...=n,b, which a started program would not
-// inherit from this one's environment).
+// inherit from this one's environment). A screen reader's question loads the accessibility
+// libraries too.
 TEST_F(LauncherEndToEndTest, LibrariesPlantedBesideTheLauncherAreNeverLoaded) {
     ScopedSettings overrides(kLauncherSettings + L"DllOverrides");
-    for (const wchar_t* name :
-         {L"version", L"imm32", L"sechost", L"uxtheme", L"dwmapi", L"cryptbase"}) {
+    for (const wchar_t* name : {L"version", L"imm32", L"sechost", L"uxtheme", L"dwmapi",
+                                L"cryptbase", L"oleacc", L"oleaut32"}) {
         ASSERT_TRUE(CopyFileW(Wide(WindowsPath(VARORIZO_PLANTED)).c_str(),
                               FileName(app + Utf8(name) + ".dll").c_str(), FALSE));
         overrides.Set(name, L"native,builtin");
@@ -528,6 +531,12 @@ TEST_F(LauncherEndToEndTest, LibrariesPlantedBesideTheLauncherAreNeverLoaded) {
     Start();
     MoveTo(700, kTop[German] + 45);
     Sleep(500);
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IAccessible* reader = nullptr;
+    ASSERT_EQ(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                         reinterpret_cast<void**>(&reader)),
+              S_OK);
+    reader->Release();
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(WaitForExit(5000), 0);
     EXPECT_EQ(ReadFile(app + "planted.log"), "");

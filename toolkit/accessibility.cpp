@@ -1,0 +1,158 @@
+// The toolkit's description for screen readers, read from the records as the hit test and the
+// painter read them: the knob at its offset, the scroll bar's thumb where it stands.
+#include "toolkit/accessibility.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "toolkit/scroll_thumb.h"
+
+namespace {
+
+struct NamedList {
+    const ControlList* list;  // null: a free entry
+    const char* names[kControlListCapacity];
+};
+NamedList namedLists[kNamedListCapacity] = {};
+
+NamedList* EntryOf(const ControlList* list) {
+    for (NamedList& entry : namedLists) {
+        if (entry.list == list) return &entry;
+    }
+    return nullptr;
+}
+
+AccessibleRole RoleOf(int32_t type) {
+    switch (type) {
+        case ControlImageButton:
+        case ControlPushButton:
+            return AccessibleRole::PushButton;
+        case ControlToggleButton:
+            return AccessibleRole::CheckBox;
+        case ControlRadioButton:
+            return AccessibleRole::RadioButton;
+        case ControlSliderKnob:
+        case ControlDial:
+            return AccessibleRole::Slider;
+        case ControlScrollBar:
+            return AccessibleRole::ScrollBar;
+        case ControlTextField:
+            return AccessibleRole::EditableText;
+        case ControlCellPicker:
+        case ControlFramedCellPicker:
+            return AccessibleRole::DropDownGrid;
+        case ControlHoverArea:
+        case ControlFreeMotion:
+            return AccessibleRole::Graphic;  // the areas drawn with pictures
+        default:
+            return AccessibleRole::Grouping;  // areas over the background, and unknown types
+    }
+}
+
+int32_t Clamped(int64_t v) {
+    return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
+}
+
+// Where the control is seen and hit. A scroll bar with no thumb to show (no content size, or an
+// axis it does not know) is its whole rectangle.
+OsRect WhereItIs(const Control& c) {
+    int64_t left = c.x;
+    int64_t top = c.y;
+    int64_t width = c.width;
+    int64_t height = c.height;
+    const bool along = c.orientation == 0;
+    const bool down = c.orientation == 1;
+    if (c.type == ControlSliderKnob) {
+        if (along) left += c.value;
+        if (down) top += c.value;
+    } else if (c.type == ControlScrollBar && c.rangeEnd != 0 && along) {
+        left += c.thumbOffset;
+        width = ScrollThumbLength(c);
+    } else if (c.type == ControlScrollBar && c.rangeEnd != 0 && down) {
+        top += c.thumbOffset;
+        height = ScrollThumbLength(c);
+    }
+    return OsRect{Clamped(left), Clamped(top), Clamped(left + width), Clamped(top + height)};
+}
+
+void SetNumber(int32_t number, AccessibleItem* item) {
+    item->valueKind = AccessibleValue::Number;
+    item->number = number;
+}
+
+// The text up to its terminator, and never past its buffer when the terminator is missing.
+void SetText(const Control& c, AccessibleItem* item) {
+    if (c.text == nullptr || c.textCapacity <= 0) return;
+    const void* end = std::memchr(c.text, '\0', static_cast<size_t>(c.textCapacity));
+    item->valueKind = AccessibleValue::Text;
+    item->text = c.text;
+    item->textLength = end != nullptr ? static_cast<int32_t>(static_cast<const char*>(end) - c.text)
+                                      : c.textCapacity;
+}
+
+void SetValue(const Control& c, AccessibleItem* item) {
+    switch (c.type) {
+        case ControlSliderKnob:
+        case ControlDial:
+            return SetNumber(c.value, item);
+        case ControlScrollBar:
+            return SetNumber(c.rangeStart, item);  // the position; its `value` word is the page
+        case ControlCellPicker:
+        case ControlFramedCellPicker:
+            return SetNumber(c.selectedCell, item);
+        case ControlTextField:
+            return SetText(c, item);
+        default:
+            return;
+    }
+}
+
+void Describe(const ControlList* list, int32_t i, AccessibleItem* item) {
+    const Control& c = list->items[i];
+    *item = AccessibleItem{};
+    item->role = RoleOf(c.type);
+    if ((c.flags & FlagDisabled) != 0) item->states |= AccessibleUnavailable;
+    if (c.checked != 0) item->states |= AccessibleChecked;
+    if (i == pressedIndex) item->states |= AccessiblePressed;
+    if (c.hovered == 1) item->states |= AccessibleHot;
+    item->rect = WhereItIs(c);
+    item->name = ControlName(list, i);
+    SetValue(c, item);
+}
+
+}  // namespace
+
+bool NameControl(const ControlList* list, int32_t index, const char* name) {
+    if (list == nullptr || index < 0 || index >= kControlListCapacity) return false;
+    NamedList* entry = EntryOf(list);
+    if (entry == nullptr && name == nullptr) return true;  // it has no name to take away
+    if (entry == nullptr) entry = EntryOf(nullptr);
+    if (entry == nullptr) return false;
+    entry->list = list;
+    entry->names[index] = name;
+    // A list with no name left gives its entry back.
+    if (std::all_of(entry->names, entry->names + kControlListCapacity,
+                    [](const char* n) { return n == nullptr; })) {
+        entry->list = nullptr;
+    }
+    return true;
+}
+
+const char* ControlName(const ControlList* list, int32_t index) {
+    const NamedList* entry = list != nullptr ? EntryOf(list) : nullptr;
+    if (entry == nullptr || index < 0 || index >= kControlListCapacity) return nullptr;
+    return entry->names[index];
+}
+
+int32_t DescribeActiveList(int32_t index, AccessibleItem* item) {
+    const ControlList* list = activeList;
+    if (list == nullptr || list->items == nullptr) return 0;
+    const int32_t slots = std::min(list->count, list->capacity);
+    int32_t children = 0;
+    for (int32_t i = 0; i < slots; ++i) {
+        if (list->items[i].visible != 1) continue;
+        if (children == index) Describe(list, i, item);
+        ++children;
+    }
+    return children;
+}
