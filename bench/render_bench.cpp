@@ -9,6 +9,7 @@
 #include "display/display.h"
 #include "toolkit/paint_control.h"
 #include "render/picture_blit.h"
+#include "tests/support/control_builder.h"
 #include "toolkit/control.h"
 
 namespace {
@@ -64,13 +65,7 @@ void PaintButtonAtLevel50(benchmark::State& state) {
     if (!UsePath(state)) return;
     const std::vector<uint8_t> rest = Bytes(kButtonPixels * 3, 1);
     const std::vector<uint8_t> lit = Bytes(kButtonPixels * 3, 2);
-    Control button{};
-    button.visible = 1;
-    button.x = 628;
-    button.y = 195;
-    button.width = kButtonWidth;
-    button.height = kButtonHeight;
-    button.type = ControlImageButton;
+    Control button = MakeControl(ControlImageButton, 628, 195, kButtonWidth, kButtonHeight);
     button.flags = FlagFade;
     button.level = 50;
     button.imageNormal = rest.data();

@@ -27,6 +27,10 @@ WindowHandle CreateMainWindow(const char* className, const uint32_t* background)
 void CenterWindow();
 // Asks for the rectangle (left, top) .. (left + width, top + height) to be repainted later.
 bool InvalidateArea(int32_t top, int32_t height, int32_t left, int32_t width);
+// The same for the rectangle at (x, y) of width x height, in the order the drawing code has it.
+inline bool InvalidateRectangle(int32_t x, int32_t y, int32_t width, int32_t height) {
+    return InvalidateArea(y, height, x, width);
+}
 // Delivers any pending repaint of the main window before returning.
 void UpdateWindowNow();
 // The paint handler: copies the frame buffer's pixels of the area being painted to the window;

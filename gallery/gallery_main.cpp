@@ -16,6 +16,7 @@
 #include "toolkit/accessibility.h"
 #include "toolkit/dispatcher.h"
 #include "toolkit/paint_control.h"
+#include "toolkit/toolkit_state.h"
 
 Font statusFont = artFontStatus;
 Font labelFont = artFontLabel;
@@ -58,14 +59,13 @@ void ComposeBackground(int32_t page) {
 // Shows the page: its list becomes the active one and every control starts at rest.
 void ShowPage(int32_t page) {
     galleryPage = page;
-    activeList = galleryPages[page];
+    ServeList(galleryPages[page]);
     ComposeBackground(page);
     for (int32_t i = 0; i < activeList->count; ++i) {
         activeList->items[i].level = 0;
         activeList->items[i].hovered = 0;
         PaintControl(i, activeList->items);
     }
-    pressedIndex = -1;
     SetStatusState("page %d: %s", page + 1, kPageDecorations[page].title);
     InvalidateArea(0, kFrameHeight, 0, kFrameWidth);
 }

@@ -8,6 +8,7 @@
 #include "launcher/installer_start.h"
 #include "toolkit/accessibility.h"
 #include "toolkit/dispatcher.h"
+#include "toolkit/toolkit_state.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ const char* ChosenInstaller(const UiEvent& event) {
 
 int32_t LauncherMain(int32_t showCommand) {
     if (CreateMainWindow("Varorizo", artBackground) == nullptr) return 0;
-    activeList = CreateControlList();
+    ServeList(CreateControlList());
     // A list without its slot block cannot hold the buttons: end as for a missing list.
     if (activeList == nullptr || activeList->items == nullptr) return 0;
     // The lit picture is also the held one. Each button is named at the index it is added at.

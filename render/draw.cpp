@@ -4,14 +4,10 @@
 #include <algorithm>
 
 #include "display/display.h"
-#include "render/frame_bounds.h"
+#include "display/frame_bounds.h"
 #include "render/pixel_rules.h"
 
 namespace {
-
-void Invalidate(int32_t x, int32_t y, int32_t width, int32_t height) {
-    InvalidateArea(y, height, x, width);
-}
 
 // Copies a width x height RgbPicture, `stride` picture pixels a row (0: one row for every row),
 // opaque to (x, y), keeping the fourth bytes. A missing piece is not drawn.
@@ -46,7 +42,7 @@ void FillArea(int32_t x, int32_t y, int32_t width, int32_t height, uint8_t red, 
     if (width > 0) {
         for (int32_t r = 0; r < height; ++r) std::fill_n(FramePixel(x, y + r), width, pixel);
     }
-    Invalidate(x, y, width, height);
+    InvalidateRectangle(x, y, width, height);
 }
 
 void DrawFrame(int32_t x, int32_t y, int32_t width, int32_t height, uint8_t red, uint8_t green,
@@ -70,11 +66,11 @@ void DrawFrame(int32_t x, int32_t y, int32_t width, int32_t height, uint8_t red,
         if (innerWidth > 0) CopyEdgeRows(x + b, bottomY, innerWidth, b, pieces[5]);
         CopyPiece(rightX, bottomY, b, b, pieces[4], b);
     }
-    Invalidate(x, y, width, height);
+    InvalidateRectangle(x, y, width, height);
 }
 
 void InvertColumn(int32_t x, int32_t y, int32_t count) {
     ASSERT_INSIDE_FRAME(x, y, 1, count);
     for (int32_t r = 0; r < count; ++r) *FramePixel(x, y + r) ^= kColourBytes;
-    Invalidate(x, y, 1, count);
+    InvalidateRectangle(x, y, 1, count);
 }

@@ -1,7 +1,7 @@
 // Measuring and drawing single-byte text in a bitmap font.
 #include "render/font.h"
 
-#include "render/frame_bounds.h"
+#include "display/frame_bounds.h"
 #include "render/pixel_rules.h"
 
 namespace {

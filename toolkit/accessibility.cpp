@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "toolkit/scroll_thumb.h"
+#include "toolkit/toolkit_state.h"
 
 namespace {
 

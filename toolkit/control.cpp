@@ -1,14 +1,8 @@
-// Creating the control list and appending image buttons; the toolkit's shared state words.
+// Creating the control list and appending image buttons.
 #include "toolkit/control.h"
 
 #include "base/aligned_alloc.h"
-
-ControlList* activeList = nullptr;
-int32_t controlCount = 0;
-int32_t pressedIndex = -1;
-int32_t pendingFocusIndex = -1;
-int32_t pointerX = 0;
-int32_t pointerY = 0;
+#include "toolkit/toolkit_state.h"
 
 ControlList* CreateControlList() {
     auto* list = static_cast<ControlList*>(AllocAligned(sizeof(ControlList)));

@@ -1,5 +1,6 @@
-// The toolkit's control record, the fixed list that holds them, the callback forms and the
-// state words shared by the dispatcher, the interaction loops and the painter.
+// The toolkit's control record, the fixed list that holds them and the callback forms. The
+// state words shared by the dispatcher, the interaction loops and the painter are in
+// toolkit_state.h.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -151,13 +152,6 @@ static_assert(sizeof(ControlList) == 3 * 4);
 static_assert(sizeof(PopupGridDescriptor) == 18 * 4);
 static_assert(offsetof(PopupGridDescriptor, selectedCell) == 9 * 4);
 #endif
-
-extern ControlList* activeList;    // the list the dispatcher serves; null until the app sets it
-extern int32_t controlCount;       // activeList->count as copied by GetUiEvent on every entry
-extern int32_t pressedIndex;       // control whose button went down, release not yet seen; -1
-extern int32_t pendingFocusIndex;  // text field left with Tab, or -1
-extern int32_t pointerX;           // pointer position the toolkit last read from the InputState
-extern int32_t pointerY;
 
 // A new empty list of ten uncleared slots, or null. When only the slot block cannot be
 // obtained the list is still returned, with `items` null.

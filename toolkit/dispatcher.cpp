@@ -14,7 +14,10 @@
 #include "display/window_proc.h"
 #include "platform/pump.h"
 #include "toolkit/dispatcher.h"
+#include "toolkit/fade.h"
 #include "toolkit/handoff.h"
+#include "toolkit/hit_test.h"
+#include "toolkit/toolkit_state.h"
 
 namespace {
 
@@ -53,14 +56,14 @@ bool Act(int32_t h, Control* items, UiEvent* event) {
             return true;
         case InputLeftDown:
             if (h >= 0) {
-                pressedIndex = h;
+                BeginGesture(h);
                 LeftPressAction(h, items, event);
             }
             event->kind = EventPress;
             return true;
         case InputLeftUp: {
             const bool click = h >= 0 && pressedIndex == h;
-            pressedIndex = -1;
+            EndGesture();
             if (click) ReleaseAction(h, items);
             event->kind = EventRelease;
             return true;
@@ -79,13 +82,13 @@ bool Act(int32_t h, Control* items, UiEvent* event) {
             return true;
         case InputRightDown:
             if (h >= 0) {
-                pressedIndex = h;
+                BeginGesture(h);
                 RightPressAction(h, items);
             }
             event->kind = EventRightPress;
             return true;
         case InputRightUp:
-            pressedIndex = -1;
+            EndGesture();
             event->kind = EventRightRelease;
             return true;
         default:
@@ -96,9 +99,7 @@ bool Act(int32_t h, Control* items, UiEvent* event) {
 }  // namespace
 
 UiEvent* GetUiEvent(UiEvent* event) {
-    // A missing list, or one without its slot block, has no controls to serve.
-    Control* items = activeList != nullptr ? activeList->items : nullptr;
-    controlCount = items != nullptr ? activeList->count : 0;
+    Control* items = TakeActiveControls();
     Preset(event, -1);
 
     if (pendingFocusIndex != -1) {
@@ -109,15 +110,14 @@ UiEvent* GetUiEvent(UiEvent* event) {
             event->index = next;
             return event;
         }
-        pendingFocusIndex = -1;
+        EndFocusChain();
     }
 
     for (;;) {
         const PumpResult pumped = PumpInputMessage();
         if (pumped == PumpResult::WaitFailed) return event;
         if (pumped == PumpResult::Quit) continue;  // the application learns of a close otherwise
-        pointerX = inputX;
-        pointerY = inputY;
+        TakePointerFromInput();
         const int32_t h = HitTestControls(items);
         SetHoveredControl(h, items);
         Preset(event, h);

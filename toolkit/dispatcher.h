@@ -32,15 +32,3 @@ struct UiEvent {
 
 // Pumps messages until one is worth reporting, and fills `event` with it.
 UiEvent* GetUiEvent(UiEvent* event);
-// Index of the control under (pointerX, pointerY); the last match in list order wins; -1: none.
-int32_t HitTestControls(const Control* items);
-// Marks `index` (if >= 0) as the one hovered control among the first controlCount.
-void SetHoveredControl(int32_t index, Control* items);
-// One timer step of the hover fade.
-void AnimateControls(Control* items);
-// Checks the radio button with `id` and clears the rest of its group.
-void SelectRadioButton(ControlList* list, int32_t id);
-// Clears the control's dragState; 1 if the pointer is where the InputState last put it, else 0.
-int32_t PointerUnmoved(int32_t index, Control* items);
-// Hit-tests again at the current pointer position and rewrites the hover words.
-void RefreshHover(Control* items);

@@ -6,8 +6,11 @@
 //                          not hovered, > 0   -> -10, with or without FlagFade
 //   outline group          hovered, < 100, FlagOutline -> +10 (FlagFade) or 100
 //   (6, 8, 10, 14)         not hovered, > 0            -> -10 (FlagFade) or 0
+#include "toolkit/fade.h"
+
+#include "toolkit/paint_background.h"
 #include "toolkit/paint_control.h"
-#include "toolkit/dispatcher.h"
+#include "toolkit/toolkit_state.h"
 
 namespace {
 

@@ -3,8 +3,14 @@
 // run it from here; the pointer may have moved meanwhile, so hover is refreshed after them.
 #include "toolkit/handoff.h"
 
+#include "toolkit/hit_test.h"
 #include "toolkit/paint_control.h"
-#include "toolkit/tracking.h"
+#include "toolkit/radio.h"
+#include "toolkit/toolkit_state.h"
+#include "toolkit/track_capture.h"
+#include "toolkit/track_pointer.h"
+#include "toolkit/track_popup.h"
+#include "toolkit/track_text.h"
 
 namespace {
 
@@ -19,7 +25,9 @@ void PressDragDropArea(int32_t h, Control* items, UiEvent* event) {
     }
     c.pressX = pointerX;
     c.pressY = pointerY;
-    event->detail = PointerUnmoved(h, items) == 1 ? 1 : 2;
+    // Settled where the press was taken, or moved since.
+    c.dragState = 0;
+    event->detail = PointerStillAtInput() ? 1 : 2;
 }
 
 // A picker shows its new cell at rest once its pop-up has closed.
@@ -28,7 +36,7 @@ void AfterPicker(int32_t h, Control* items) {
     items[h].level = 0;
     PaintControl(h, items);
     RefreshHover(items);
-    pressedIndex = -1;
+    EndGesture();
 }
 
 }  // namespace

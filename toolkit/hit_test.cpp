@@ -1,6 +1,8 @@
 // Which control lies under the pointer, and the hover words that follow from it.
-#include "toolkit/dispatcher.h"
+#include "toolkit/hit_test.h"
+
 #include "toolkit/scroll_thumb.h"
+#include "toolkit/toolkit_state.h"
 
 namespace {
 

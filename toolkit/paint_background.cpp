@@ -4,15 +4,11 @@
 #include <cstring>
 
 #include "display/display.h"
-#include "render/frame_bounds.h"
+#include "display/frame_bounds.h"
 #include "render/pixel_rules.h"
-#include "toolkit/paint_control.h"
+#include "toolkit/paint_background.h"
 
 namespace {
-
-void Invalidate(int32_t x, int32_t y, int32_t width, int32_t height) {
-    InvalidateArea(y, height, x, width);
-}
 
 // One pixel of the outline ring from the background beneath it.
 void LightenPixel(int32_t x, int32_t y, uint32_t t) {
@@ -37,7 +33,7 @@ void RestoreBackground(int32_t index, Control* items) {
         } else if (c.orientation == 1) {
             y += c.value;
         } else {
-            if (c.orientation == 2) Invalidate(c.x, c.y, c.width, c.height);
+            if (c.orientation == 2) InvalidateRectangle(c.x, c.y, c.width, c.height);
             return;
         }
     }
@@ -48,7 +44,7 @@ void RestoreBackground(int32_t index, Control* items) {
                         sizeof(uint32_t) * static_cast<size_t>(c.width));
         }
     }
-    Invalidate(x, y, c.width, c.height);
+    InvalidateRectangle(x, y, c.width, c.height);
 }
 
 void DrawOutlineHighlight(int32_t index, Control* items) {
@@ -71,5 +67,5 @@ void DrawOutlineHighlight(int32_t index, Control* items) {
         LightenPixel(left, y, t);
         LightenPixel(right, y, t);
     }
-    Invalidate(left, top, c.width + 2, c.height + 2);
+    InvalidateRectangle(left, top, c.width + 2, c.height + 2);
 }

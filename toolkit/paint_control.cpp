@@ -3,6 +3,7 @@
 // A control's words never make the painter divide by zero or read outside a cell sheet or a
 // dial strip; a missing picture draws nothing.
 #include "toolkit/paint_control.h"
+#include "toolkit/paint_text.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -10,14 +11,14 @@
 #include "display/display.h"
 #include "render/draw.h"
 #include "render/font.h"
-#include "render/frame_bounds.h"
+#include "display/frame_bounds.h"
 #include "render/picture_blit.h"
 #include "toolkit/scroll_thumb.h"
 
 namespace {
 
 void Invalidate(const Control& c) {
-    InvalidateArea(c.y, c.height, c.x, c.width);
+    InvalidateRectangle(c.x, c.y, c.width, c.height);
 }
 
 // Levels 0..100 mix the rest picture into the hover one, 101..200 the hover picture into the
@@ -173,7 +174,7 @@ void PaintControl(int32_t index, Control* items) {
                 const int32_t x = c.orientation == 0 ? c.x + c.value : c.x;
                 const int32_t y = c.orientation == 1 ? c.y + c.value : c.y;
                 DrawFace(c, x, y, disabled);
-                InvalidateArea(y, c.height, x, c.width);
+                InvalidateRectangle(x, y, c.width, c.height);
             }
             if (disabled) Invalidate(c);
             return;

@@ -4,7 +4,7 @@
 
 #include "base/aligned_alloc.h"
 #include "render/draw.h"
-#include "toolkit/paint_control.h"
+#include "toolkit/paint_text.h"
 
 namespace {
 

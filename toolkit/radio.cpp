@@ -1,9 +1,9 @@
-// Radio groups, and the press areas' "has the pointer moved" test.
+// Radio groups.
+#include "toolkit/radio.h"
+
 #include <algorithm>
 
-#include "display/input_state.h"
 #include "toolkit/paint_control.h"
-#include "toolkit/dispatcher.h"
 
 // A group is a run of consecutive entries: the button at index k with position p belongs to
 // the group that starts at k - p and has `rows` members. Entries outside the list are skipped.
@@ -20,9 +20,4 @@ void SelectRadioButton(ControlList* list, int32_t id) {
         items[i].checked = i == k ? 1 : 0;
         PaintControl(i, items);
     }
-}
-
-int32_t PointerUnmoved(int32_t index, Control* items) {
-    items[index].dragState = 0;
-    return pointerX == inputX && pointerY == inputY ? 1 : 0;
 }

@@ -8,10 +8,11 @@
 //
 // However a loop ends (the quit message included) the cursor goes back to where it was and is
 // shown again, and pressedIndex is cleared.
+#include "toolkit/track_capture.h"
+
 #include "display/display.h"
 #include "toolkit/paint_control.h"
 #include "toolkit/track_pump.h"
-#include "toolkit/tracking.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ void EndCapture(const CursorCapture& capture) {
     OsSetCursorPos(capture.saved.x, capture.saved.y);
     while (OsShowCursor(true) < 0) {
     }
-    pressedIndex = -1;
+    EndGesture();
 }
 
 void Repaint(int32_t index, Control* items) {
@@ -65,7 +66,7 @@ void WaitOutGesture() {
     while (TrackNextMessage()) {
         if (inputCode == InputLeftUp || inputCode == InputRightDown) break;
     }
-    pressedIndex = -1;
+    EndGesture();
 }
 
 }  // namespace

@@ -11,13 +11,15 @@
 //
 // Other input (the timer included) is ignored. The knob and thumb clear pressedIndex at the
 // end; the drag loops leave it for the release to clear.
+#include "toolkit/track_pointer.h"
+
 #include <algorithm>
 
 #include "display/display.h"
+#include "toolkit/paint_background.h"
 #include "toolkit/paint_control.h"
 #include "toolkit/scroll_thumb.h"
 #include "toolkit/track_pump.h"
-#include "toolkit/tracking.h"
 
 namespace {
 
@@ -38,8 +40,7 @@ void FollowDrag(Moved moved, Released released) {
     int32_t lastX = -1;
     int32_t lastY = -1;
     while (TrackNextMessage()) {
-        pointerX = inputX;
-        pointerY = inputY;
+        TakePointerFromInput();
         if (inputCode == InputMove && (pointerX != lastX || pointerY != lastY)) moved();
         if (inputCode == InputLeftUp) {
             released();
@@ -81,7 +82,7 @@ void TrackSliderKnob(WindowHandle /*messageWindow*/, Control* items, int32_t ind
         UpdateWindowNow();
         EndStep(&anchor);
     }
-    pressedIndex = -1;
+    EndGesture();
 }
 
 void TrackScrollThumb(WindowHandle /*messageWindow*/, Control* items, int32_t index) {
@@ -126,7 +127,7 @@ void TrackScrollThumb(WindowHandle /*messageWindow*/, Control* items, int32_t in
         }
         EndStep(&anchor);
     }
-    pressedIndex = -1;
+    EndGesture();
 }
 
 void TrackDragSource(WindowHandle /*messageWindow*/, Control* items, int32_t index) {

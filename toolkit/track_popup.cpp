@@ -11,15 +11,16 @@
 // Moves to a new position redraw the cells; everything else is ignored. A quit message closes
 // the pop-up without a pick. A pop-up whose grid is empty, whose sheets are missing, or which
 // with its frame cannot lie wholly inside the frame buffer does not open at all.
+#include "toolkit/track_popup.h"
+
 #include <cstring>
 
 #include "base/aligned_alloc.h"
 #include "display/display.h"
 #include "render/draw.h"
-#include "render/frame_bounds.h"
+#include "display/frame_bounds.h"
 #include "render/pixel_rules.h"
 #include "toolkit/track_pump.h"
-#include "toolkit/tracking.h"
 
 namespace {
 
@@ -98,8 +99,8 @@ void DrawCells(const Popup& p, int32_t hovered) {
 
 // The pop-up's rectangle with its frame.
 void InvalidateWhole(const Popup& p) {
-    InvalidateArea(p.top - p.border, p.height + 2 * p.border, p.left - p.border,
-                   p.width + 2 * p.border);
+    InvalidateRectangle(p.left - p.border, p.top - p.border, p.width + 2 * p.border,
+                        p.height + 2 * p.border);
 }
 
 // Copies the pop-up's rectangle with its frame between the frame buffer and the save block.
@@ -133,7 +134,7 @@ bool RunPopup(const Popup& p, int32_t* selected) {
     if (pointerX != -1 || pointerY != -1) {
         hovered = HoveredCell(p);
         DrawCells(p, hovered);
-        if (p.kind == PopupKind::Plain) InvalidateArea(p.top, p.height, p.left, p.width);
+        if (p.kind == PopupKind::Plain) InvalidateRectangle(p.left, p.top, p.width, p.height);
         UpdateWindowNow();
     }
 
@@ -142,8 +143,7 @@ bool RunPopup(const Popup& p, int32_t* selected) {
     int32_t lastX = -1;
     int32_t lastY = -1;
     for (bool done = false; !done && TrackNextMessage();) {
-        pointerX = inputX;
-        pointerY = inputY;
+        TakePointerFromInput();
         if (inputCode == InputMove && (pointerX != lastX || pointerY != lastY)) {
             hovered = HoveredCell(p);
             DrawCells(p, hovered);

@@ -6,7 +6,7 @@
 #include "display/input_state.h"
 #include "display/window_proc.h"
 #include "platform/pump.h"
-#include "toolkit/control.h"
+#include "toolkit/toolkit_state.h"
 
 // One message for a modal loop, waiting while the queue is empty, so that a still pointer costs
 // nothing. False when the quit message was taken, which ends every loop at once, and when the
@@ -26,8 +26,7 @@ struct PointerAnchor {
 // Takes the move message's position into pointerX, pointerY; the first one becomes the anchor.
 // True when the position differs from the last one seen, so that the move is a step.
 inline bool AnchoredStep(PointerAnchor* anchor) {
-    pointerX = inputX;
-    pointerY = inputY;
+    TakePointerFromInput();
     if (anchor->lastX == -1) {
         anchor->x = pointerX;
         anchor->y = pointerY;

@@ -18,16 +18,17 @@
 //
 // Every change repaints the field, which leaves it without a caret. The buffer's last byte is
 // kept zero throughout, so the text always ends inside the buffer.
+#include "toolkit/track_text.h"
+
 #include <cstring>
 
 #include "base/aligned_alloc.h"
 #include "display/display.h"
 #include "render/draw.h"
 #include "render/font.h"
-#include "render/frame_bounds.h"
+#include "display/frame_bounds.h"
 #include "toolkit/paint_control.h"
 #include "toolkit/track_pump.h"
-#include "toolkit/tracking.h"
 
 namespace {
 
@@ -109,7 +110,7 @@ bool OnKey(const Editing& e, const char* backup, int32_t key) {
     const int32_t caret = c.rangeEnd;
     switch (key) {
         case VK_TAB:
-            pendingFocusIndex = e.index;
+            ChainFocusFrom(e.index);
             Repaint(e);
             return true;
         case VK_RETURN:
@@ -175,17 +176,17 @@ void OnCharacter(const Editing& e, int32_t character) {
 }  // namespace
 
 void TrackTextField(WindowHandle /*messageWindow*/, Control* items, int32_t index) {
-    pendingFocusIndex = -1;
+    EndFocusChain();
     Control& c = items[index];
     // A buffer without room for its terminating zero cannot be edited.
     if (c.text == nullptr || c.textCapacity < 1) {
-        pressedIndex = -1;
+        EndGesture();
         return;
     }
     const Editing e{items, index, c.text, c.textCapacity};
     auto* backup = static_cast<char*>(AllocAligned(static_cast<size_t>(e.capacity)));
     if (backup == nullptr) {
-        pressedIndex = -1;
+        EndGesture();
         return;
     }
     e.text[e.capacity - 1] = '\0';
@@ -220,5 +221,5 @@ void TrackTextField(WindowHandle /*messageWindow*/, Control* items, int32_t inde
         }
     }
     FreeAligned(backup);
-    pressedIndex = -1;
+    EndGesture();
 }

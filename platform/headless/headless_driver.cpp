@@ -27,6 +27,7 @@ Screen screen;
 uint64_t virtualClock = 0;
 std::function<void()> idleHook;
 int32_t emptyPolls = 0;
+int32_t waitsWithoutTaking = 0;  // process waits since a message was last found in the queue
 std::vector<LoggedMessage> messageLog;
 
 rules::Window* Win(WindowHandle window) {
@@ -34,6 +35,16 @@ rules::Window* Win(WindowHandle window) {
 }
 
 }  // namespace
+
+// A wait for a program that a waiting message ends, again and again, while the program never
+// takes that message, would go on for ever: it is stopped.
+void CountProcessWait() {
+    if (++waitsWithoutTaking > kPollsBeforeHang) {
+        std::fprintf(stderr,
+                     "headless: the program waits for a process and never takes its messages\n");
+        std::abort();
+    }
+}
 
 uint64_t DriverNow() {
     return virtualClock;
@@ -43,9 +54,10 @@ void DriverTakeInput() {}
 
 // A poll of an empty queue gives the idle hook its chance to feed input; time only passes
 // when a test advances the virtualClock or the program waits.
-void DriverPolled(bool found) {
+void DriverLookedAtQueue(bool found) {
     if (found) {
         emptyPolls = 0;
+        waitsWithoutTaking = 0;
         return;
     }
     if (idleHook) idleHook();
@@ -120,6 +132,7 @@ void HeadlessReset(int32_t screenWidth, int32_t screenHeight) {
     virtualClock = 0;
     idleHook = nullptr;
     emptyPolls = 0;
+    waitsWithoutTaking = 0;
     messageLog.clear();
     ResetPrograms();
 }

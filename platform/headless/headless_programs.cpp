@@ -134,7 +134,10 @@ ProcessHandle OsCreateProcess(const OsProcessStart& start) {
 ProcessLook DriverLookAtProcess(ProcessHandle process, bool waitBegins, uint64_t* lookAgainBy) {
     StartedProcess* p = Started(process);
     if (p == nullptr) return ProcessLook::Unknown;
-    if (waitBegins) ++p->waits;
+    if (waitBegins) {
+        ++p->waits;
+        CountProcessWait();
+    }
     if (DriverNow() >= p->endsAt) return ProcessLook::Ended;
     *lookAgainBy = p->endsAt;
     return ProcessLook::Running;

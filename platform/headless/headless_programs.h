@@ -3,3 +3,5 @@
 
 // Forgets every program file, start and folder setting.
 void ResetPrograms();
+// A wait for a program begins: one that never takes its messages is stopped.
+void CountProcessWait();

@@ -15,8 +15,8 @@ uint64_t DriverNow();
 // Takes what the window system has to say (input, exposures, close requests) into the rules,
 // through the calls below. Called before every look at the queue.
 void DriverTakeInput();
-// After each peek at the queue: whether it found a message.
-void DriverPolled(bool found);
+// After each peek at the queue and each get: whether a message was found.
+void DriverLookedAtQueue(bool found);
 // The thread has nothing to do: waits until input may have arrived or the clock reaches
 // `until` (UINT64_MAX: no limit). False when nothing could ever arrive.
 bool DriverWait(uint64_t until);

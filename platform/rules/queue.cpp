@@ -221,7 +221,7 @@ bool OsReleaseCapture() {
 
 bool OsPeekMessage(OsMessage* message, WindowHandle /*filter*/, uint32_t removeFlags) {
     const bool found = NextMessage(message, (removeFlags & PM_REMOVE) != 0);
-    DriverPolled(found);
+    DriverLookedAtQueue(found);
     return found;
 }
 
@@ -229,6 +229,7 @@ int32_t OsGetMessage(OsMessage* message, WindowHandle /*filter*/) {
     while (!NextMessage(message, true)) {
         if (!WaitForMessage()) return -1;
     }
+    DriverLookedAtQueue(true);
     return message->message == WM_QUIT ? 0 : 1;
 }
 

@@ -47,7 +47,7 @@ uint64_t DriverNow() {
     return SDL_GetTicks64();
 }
 
-void DriverPolled(bool /*found*/) {}
+void DriverLookedAtQueue(bool /*found*/) {}
 
 // Sleeps in SDL until an event arrives or `until` comes; without video, only time can pass.
 bool DriverWait(uint64_t until) {

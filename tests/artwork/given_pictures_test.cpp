@@ -3,14 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <deque>
-#include <functional>
 
 #include "artwork/artwork.h"
 #include "display/display.h"
 #include "launcher/launcher_main.h"
-#include "platform/headless/headless.h"
 #include "tests/artwork/test_pictures.h"
+#include "tests/support/input_script.h"
 #include "tools/artgen/png.h"
 
 namespace {
@@ -55,18 +53,12 @@ std::vector<uint8_t> BackgroundUnder(int language) {
 TEST(GivenPictures, TheLauncherShowsTheBackgroundAndEachButtonLitAndAtRest) {
     const TestPictures& given = GivenPictures();
     HeadlessReset();
-    std::deque<std::function<void()>> script;
-    auto moveTo = [&script](int x, int y) {
-        script.push_back([x, y] {
-            OsPoint origin = HeadlessClientOrigin(mainWindow);
-            HeadlessPointerMoveTo(origin.x + x, origin.y + y);
-        });
-    };
-    auto ticks = [&script](int count) { script.insert(script.end(), count, [] {}); };
+    InputScript script;
+    script.CloseAtEnd();
     int backgroundDiffers = -1;
     int litDiffers[4] = {-1, -1, -1, -1};
     int restDiffers[4] = {-1, -1, -1, -1};
-    script.push_back([&] {
+    script.Then([&] {
         backgroundDiffers = 0;
         for (int y = 0; y < 600; ++y) {
             for (int x = 0; x < 800; ++x) {
@@ -78,28 +70,18 @@ TEST(GivenPictures, TheLauncherShowsTheBackgroundAndEachButtonLitAndAtRest) {
         }
     });
     for (int i = 0; i < 4; ++i) {
-        moveTo(700, kArtButtonTop[i] + 40);
-        ticks(10);
-        script.push_back([&, i] { litDiffers[i] = DifferingButtonPixels(i, given.lit[i], 0); });
-        moveTo(300, 300);
-        ticks(10);
+        script.MoveTo(700, kArtButtonTop[i] + 40);
+        script.Ticks(10);
+        script.Then([&, i] { litDiffers[i] = DifferingButtonPixels(i, given.lit[i], 0); });
+        script.MoveTo(300, 300);
+        script.Ticks(10);
         // A rest picture that was not given is the background but for a faint edge.
-        script.push_back([&, i] {
+        script.Then([&, i] {
             restDiffers[i] = given.rest[i].empty() ? DifferingButtonPixels(i, BackgroundUnder(i), 8)
                                                    : DifferingButtonPixels(i, given.rest[i], 0);
         });
     }
-    HeadlessSetIdleHook([&script] {
-        if (script.empty()) {
-            OsPostMessage(mainWindow, WM_CLOSE, 0, 0);
-            return;
-        }
-        std::function<void()> step = std::move(script.front());
-        script.pop_front();
-        step();
-    });
     EXPECT_EQ(LauncherMain(SW_SHOWNORMAL), 0);
-    HeadlessSetIdleHook(nullptr);
     EXPECT_EQ(backgroundDiffers, 0);
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(litDiffers[i], 0) << "button " << i;

@@ -4,28 +4,19 @@
 //   replay_headless launcher|gallery INPUT OUTPUT.rgb
 #include <cstdio>
 #include <cstring>
-#include <deque>
 #include <fstream>
-#include <functional>
 #include <sstream>
 #include <string>
 
 #include "display/display.h"
 #include "gallery/gallery_main.h"
 #include "launcher/launcher_main.h"
-#include "platform/headless/headless.h"
+#include "tests/support/input_script.h"
 
 namespace {
 
-std::deque<std::function<void()>> steps;
-
-void Move(int32_t x, int32_t y) {
-    const OsPoint origin = HeadlessClientOrigin(mainWindow);
-    HeadlessPointerMoveTo(origin.x + x, origin.y + y);
-}
-
 // One step a line; "wait MS" lets MS / 25 timer ticks pass, as real time would.
-bool ReadInput(const char* path) {
+bool ReadInput(const char* path, InputScript* script) {
     std::ifstream in(path);
     if (!in) return false;
     std::string line;
@@ -36,12 +27,11 @@ bool ReadInput(const char* path) {
         int32_t b = 0;
         if (!(words >> verb) || verb[0] == '#') continue;
         if (verb == "move" && words >> a >> b) {
-            steps.push_back([a, b] { Move(a, b); });
+            script->MoveTo(a, b);
         } else if (verb == "down" || verb == "up") {
-            const bool down = verb == "down";
-            steps.push_back([down] { HeadlessPointerButton(HeadlessButton::Left, down); });
+            script->Button(HeadlessButton::Left, verb == "down");
         } else if (verb == "wait" && words >> a) {
-            for (int32_t k = 0; k < a / 25; ++k) steps.push_back([] {});
+            script->Ticks(a / 25);
         } else {
             std::fprintf(stderr, "replay_headless: %s: cannot read \"%s\"\n", path, line.c_str());
             return false;
@@ -73,16 +63,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: replay_headless launcher|gallery INPUT OUTPUT.rgb\n");
         return 2;
     }
-    if (!ReadInput(argv[2])) return 2;
     HeadlessReset();
+    InputScript script;
+    if (!ReadInput(argv[2], &script)) return 2;
     bool written = false;
-    HeadlessSetIdleHook([&] {
-        if (!steps.empty()) {
-            std::function<void()> step = std::move(steps.front());
-            steps.pop_front();
-            step();
-            return;
-        }
+    script.AtEnd([&] {
         if (!written) written = WriteScreen(argv[3]);
         OsPostMessage(mainWindow, WM_CLOSE, 0, 0);
     });

@@ -8,7 +8,8 @@ build=$1
 here=$(cd "$(dirname "$0")" && pwd)
 out=$build/e2e
 mkdir -p "$out"
-export WINEPREFIX="${WINEPREFIX:-$HOME/.wine-varorizo}" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# The checkout's own Wine prefix, as the test command uses, unless WINEPREFIX names another.
+source "$here/../../scripts/wine-env.sh"
 replay=$build/native/tests/e2e/replay_headless
 for file in "$replay" "$build/sdl/launcher/launcher" "$build/sdl/gallery/gallery" \
     "$build/win64/launcher/launcher.exe" "$build/win64/gallery/gallery.exe"; do

@@ -5,6 +5,7 @@
 #include "platform/pump.h"
 #include "tests/fuzz/fuzz_harness.h"
 #include "toolkit/scroll_thumb.h"
+#include "toolkit/toolkit_state.h"
 
 namespace {
 
@@ -336,9 +337,7 @@ bool BuildControl(Control& c) {
 
 void MakeActive() {
     list = ControlList{kControlListCapacity, 0, slots};
-    activeList = &list;
-    pressedIndex = -1;
-    pendingFocusIndex = -1;
+    ServeList(&list);
     pointerX = 0;
     pointerY = 0;
 }

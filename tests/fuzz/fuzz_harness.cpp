@@ -11,6 +11,7 @@
 #include "display/display.h"
 #include "display/input_state.h"
 #include "display/window_proc.h"
+#include "toolkit/toolkit_state.h"
 #include "platform/headless/headless.h"
 #include "platform/pump.h"
 #include "render/picture_blit.h"
@@ -128,7 +129,7 @@ void EndFuzzRun() {
     CheckFrameGuards();
     CheckTextGuards();
     HeadlessSetIdleHook(nullptr);
-    activeList = nullptr;
+    ServeList(nullptr);
     FailAlignedAllocAfter(-1);
     FrameBuffer = nullptr;
     run = Run{};

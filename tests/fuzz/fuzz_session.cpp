@@ -7,7 +7,9 @@
 #include "display/display.h"
 #include "platform/headless/headless.h"
 #include "tests/fuzz/fuzz_harness.h"
+#include "tests/support/input_script.h"
 #include "toolkit/dispatcher.h"
+#include "toolkit/toolkit_state.h"
 
 namespace {
 
@@ -213,7 +215,8 @@ int32_t RunGetUiEventTarget(const uint8_t* data, size_t size, void (*build)(),
     session.mix = mix;
     session.blocksAtStart = alignedAllocCount;
     session.cursorAtPress = Cursor();
-    HeadlessSetIdleHook(Feed);
+    InputScript user;  // no steps: the input comes from the data, one action at each idle
+    user.AtEnd(Feed);
     for (int32_t events = 0;; ++events) {
         Require(events < kMaxEvents, "the run ends");
         session.cellsBefore.clear();
@@ -226,7 +229,6 @@ int32_t RunGetUiEventTarget(const uint8_t* data, size_t size, void (*build)(),
         Require(event.kind != EventNone, "the wait for a message never fails");
         if (event.kind == EventClose && session.endingCalls > 0) break;
     }
-    HeadlessSetIdleHook(nullptr);
     EndFuzzRun();
     return 0;
 }

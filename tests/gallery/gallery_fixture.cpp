@@ -2,35 +2,26 @@
 
 #include "base/aligned_alloc.h"
 #include "display/input_state.h"
-#include "toolkit/control.h"
+#include "toolkit/toolkit_state.h"
 
 void GalleryTest::SetUp() {
     HeadlessReset();
     FailAlignedAllocAfter(-1);
-    activeList = nullptr;
-    pressedIndex = -1;
-    pendingFocusIndex = -1;
+    ServeList(nullptr);
     inputX = inputY = 0;
-    HeadlessSetIdleHook([this] {
-        if (script_.empty()) {
-            OsPostMessage(mainWindow, WM_CLOSE, 0, 0);
-            return;
-        }
-        std::function<void()> step = std::move(script_.front());
-        script_.pop_front();
-        step();
-    });
+    script_ = std::make_unique<InputScript>();
+    script_->CloseAtEnd();
 }
 
 void GalleryTest::TearDown() {
-    HeadlessSetIdleHook(nullptr);
+    script_.reset();
     for (ControlList*& list : galleryPages) {
         if (list == nullptr) continue;
         FreeAligned(list->items);
         FreeAligned(list);
         list = nullptr;
     }
-    activeList = nullptr;
+    ServeList(nullptr);
     FreeAligned(galleryBackground);
     galleryBackground = nullptr;
     FreeAligned(FrameBuffer);
@@ -42,24 +33,19 @@ int32_t GalleryTest::Run(int32_t page) {
 }
 
 void GalleryTest::MoveTo(int32_t x, int32_t y) {
-    Then([x, y] {
-        const OsPoint origin = HeadlessClientOrigin(mainWindow);
-        HeadlessPointerMoveTo(origin.x + x, origin.y + y);
-    });
+    script_->MoveTo(x, y);
 }
 
 void GalleryTest::Left(bool down) {
-    Then([down] { HeadlessPointerButton(HeadlessButton::Left, down); });
+    script_->Button(HeadlessButton::Left, down);
 }
 
 void GalleryTest::Right(bool down) {
-    Then([down] { HeadlessPointerButton(HeadlessButton::Right, down); });
+    script_->Button(HeadlessButton::Right, down);
 }
 
 void GalleryTest::Click(int32_t x, int32_t y) {
-    MoveTo(x, y);
-    Left(true);
-    Left(false);
+    script_->Click(x, y);
 }
 
 // The knob and thumb drags measure from the first move after the press: one pixel first.
@@ -72,7 +58,7 @@ void GalleryTest::Drag(int32_t fromX, int32_t fromY, int32_t toX, int32_t toY) {
 }
 
 void GalleryTest::Key(uint32_t virtualKey) {
-    Then([virtualKey] { HeadlessKeyDown(virtualKey); });
+    script_->Key(virtualKey);
 }
 
 void GalleryTest::MoveFromCentre(int32_t dx, int32_t dy) {

@@ -3,14 +3,12 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <functional>
-#include <string>
-#include <vector>
+#include <memory>
 
 #include "display/display.h"
 #include "gallery/gallery_main.h"
-#include "platform/headless/headless.h"
+#include "tests/support/input_script.h"
 
 class GalleryTest : public ::testing::Test {
 protected:
@@ -32,7 +30,7 @@ protected:
     // Moves the cursor (dx, dy) from the window's centre, where the dial and free-motion loops
     // hold it.
     void MoveFromCentre(int32_t dx, int32_t dy);
-    void Then(std::function<void()> step) { script_.push_back(std::move(step)); }
+    void Then(std::function<void()> step) { script_->Then(std::move(step)); }
 
-    std::deque<std::function<void()>> script_;
+    std::unique_ptr<InputScript> script_;
 };

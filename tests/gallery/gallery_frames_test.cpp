@@ -9,7 +9,7 @@
 #include "gallery/status_line.h"
 #include "render/draw.h"
 #include "tests/gallery/gallery_fixture.h"
-#include "toolkit/control.h"
+#include "toolkit/toolkit_state.h"
 
 namespace {
 

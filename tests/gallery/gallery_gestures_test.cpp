@@ -6,7 +6,7 @@
 #include "gallery/pages.h"
 #include "gallery/status_line.h"
 #include "tests/gallery/gallery_fixture.h"
-#include "toolkit/control.h"
+#include "toolkit/toolkit_state.h"
 
 namespace {
 

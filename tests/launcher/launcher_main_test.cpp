@@ -2,8 +2,8 @@
 // that is played whenever the launcher waits for a message.
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,8 +12,8 @@
 #include "display/display.h"
 #include "display/input_state.h"
 #include "launcher/launcher_main.h"
-#include "platform/headless/headless.h"
-#include "toolkit/control.h"
+#include "tests/support/input_script.h"
+#include "toolkit/toolkit_state.h"
 
 namespace {
 
@@ -25,55 +25,35 @@ protected:
     void SetUp() override {
         HeadlessReset();
         FailAlignedAllocAfter(-1);
-        activeList = nullptr;
+        ServeList(nullptr);
         inputX = 0;
         inputY = 0;
-        pressedIndex = -1;
-        pendingFocusIndex = -1;
         // One step of the script each time the launcher waits; at its end, a close request
         // (unless the test waits for a program to end instead).
-        HeadlessSetIdleHook([this] {
-            if (script.empty()) {
-                if (closeAtEnd) OsPostMessage(mainWindow, WM_CLOSE, 0, 0);
-                return;
-            }
-            std::function<void()> step = std::move(script.front());
-            script.pop_front();
-            step();
+        script = std::make_unique<InputScript>();
+        script->AtEnd([this] {
+            if (closeAtEnd) OsPostMessage(mainWindow, WM_CLOSE, 0, 0);
         });
     }
     // The launcher keeps its frame buffer and list for the life of the process; each test
     // releases them so the next one starts clean.
     void TearDown() override {
-        HeadlessSetIdleHook(nullptr);
+        script.reset();
         if (activeList != nullptr) {
             FreeAligned(activeList->items);
             FreeAligned(activeList);
-            activeList = nullptr;
+            ServeList(nullptr);
         }
         FreeAligned(FrameBuffer);
         FrameBuffer = nullptr;
     }
 
-    void MoveTo(int32_t x, int32_t y) {
-        script.push_back([x, y] {
-            OsPoint origin = HeadlessClientOrigin(mainWindow);
-            HeadlessPointerMoveTo(origin.x + x, origin.y + y);
-        });
-    }
-    void Press(HeadlessButton button, bool down) {
-        script.push_back([button, down] { HeadlessPointerButton(button, down); });
-    }
-    void Click(int32_t x, int32_t y) {
-        MoveTo(x, y);
-        Press(HeadlessButton::Left, true);
-        Press(HeadlessButton::Left, false);
-    }
+    void MoveTo(int32_t x, int32_t y) { script->MoveTo(x, y); }
+    void Press(HeadlessButton button, bool down) { script->Button(button, down); }
+    void Click(int32_t x, int32_t y) { script->Click(x, y); }
     // Waiting with nothing to do lets the 25 ms timer tick.
-    void Ticks(int32_t count) {
-        for (int32_t i = 0; i < count; ++i) script.push_back([] {});
-    }
-    void Check(std::function<void()> check) { script.push_back(std::move(check)); }
+    void Ticks(int32_t count) { script->Ticks(count); }
+    void Check(std::function<void()> check) { script->Then(std::move(check)); }
 
     static std::vector<uint32_t> ClientOnScreen() {
         std::vector<uint32_t> client;
@@ -98,7 +78,7 @@ protected:
         return true;
     }
 
-    std::deque<std::function<void()>> script;
+    std::unique_ptr<InputScript> script;
     bool closeAtEnd = true;
 };
 
@@ -176,8 +156,8 @@ TEST_F(LauncherMainTest, OtherInputStartsNothingAndACloseRequestEndsTheLauncher)
     MoveTo(700, 450);                    // Italian
     Press(HeadlessButton::Right, true);  // a right click on it
     Press(HeadlessButton::Right, false);
-    script.push_back([] { HeadlessKeyDown(VK_RETURN); });  // a key and its character
-    script.push_back([] { HeadlessKeyDown('I'); });
+    script->Key(VK_RETURN);  // a key and its character
+    script->Key('I');
     Press(HeadlessButton::Left, true);  // pressed on Italian ...
     MoveTo(300, 590);                   // ... and released off the buttons
     Press(HeadlessButton::Left, false);
@@ -211,7 +191,7 @@ TEST_F(LauncherMainTest, WhileTheInstallerRunsOnlyPaintsAreAnsweredAndTheLaunche
     Click(700, kFrenchTop + 40);
     std::vector<uint32_t> lastFrame;
     // Each step during the wait queues something, or the wait would run on to the end.
-    script.push_back([&] {
+    script->Then([&] {
         lastFrame = ClientOnScreen();
         HeadlessClearMessageLog();
         OsPoint origin = HeadlessClientOrigin(mainWindow);
@@ -220,9 +200,9 @@ TEST_F(LauncherMainTest, WhileTheInstallerRunsOnlyPaintsAreAnsweredAndTheLaunche
     Press(HeadlessButton::Left, true);
     Press(HeadlessButton::Left, false);
     MoveTo(700, kEnglishTop + 40);
-    script.push_back([] { HeadlessKeyDown(VK_RETURN); });
-    script.push_back([] { OsPostMessage(mainWindow, WM_CLOSE, 0, 0); });
-    script.push_back([] { OsRedrawWindow(mainWindow, nullptr, RDW_INVALIDATE); });
+    script->Key(VK_RETURN);
+    script->Then([] { OsPostMessage(mainWindow, WM_CLOSE, 0, 0); });
+    script->Then([] { OsRedrawWindow(mainWindow, nullptr, RDW_INVALIDATE); });
     bool unchanged = false;
     Check([&] { unchanged = ClientOnScreen() == lastFrame; });
     closeAtEnd = false;
@@ -232,7 +212,7 @@ TEST_F(LauncherMainTest, WhileTheInstallerRunsOnlyPaintsAreAnsweredAndTheLaunche
     EXPECT_EQ(HeadlessProcessLog()[0].commandLine, "setup_fra.exe");
     EXPECT_TRUE(HeadlessProcessLog()[0].closed);
     EXPECT_GE(HeadlessClock(), 60000u);
-    EXPECT_TRUE(script.empty());
+    EXPECT_TRUE(script->Done());
     EXPECT_TRUE(unchanged);
     bool painted = false;
     bool ticked = false;

@@ -5,8 +5,9 @@
 
 #include <string>
 
-#include "tests/toolkit/make_control.h"
+#include "tests/support/control_builder.h"
 #include "toolkit/accessibility.h"
+#include "toolkit/toolkit_state.h"
 
 namespace {
 
@@ -24,8 +25,8 @@ TEST(AccessibilityTest, VisibleControlsAreDescribedInListOrderWhereTheyAreSeenAn
     items[2].textCapacity = 3;
     items[3].value = -3;
     ControlList list{kControlListCapacity, 4, items};
-    activeList = &list;
-    pressedIndex = 1;
+    ServeList(&list);
+    BeginGesture(1);
     EXPECT_TRUE(NameControl(&list, 1, "bar"));  // the control's index, not the child's
     EXPECT_FALSE(NameControl(&list, kControlListCapacity, "past the slots"));
     EXPECT_FALSE(NameControl(&list, -1, "before them"));
@@ -44,8 +45,7 @@ TEST(AccessibilityTest, VisibleControlsAreDescribedInListOrderWhereTheyAreSeenAn
     EXPECT_EQ(item.role, AccessibleRole::Slider);
     EXPECT_EQ(item.valueKind, AccessibleValue::Number);
     EXPECT_EQ(item.number, -3);
-    activeList = nullptr;
-    pressedIndex = -1;
+    ServeList(nullptr);
     NameControl(&list, 1, nullptr);
 }
 

@@ -6,6 +6,7 @@
 
 #include "base/aligned_alloc.h"
 #include "toolkit/control.h"
+#include "toolkit/toolkit_state.h"
 
 namespace {
 

@@ -16,6 +16,7 @@
 #include "platform/pump.h"
 #include "platform/test_calls.h"
 #include "toolkit/dispatcher.h"
+#include "toolkit/toolkit_state.h"
 
 namespace {
 

@@ -1,7 +1,8 @@
-#include "tests/interaction/interaction_fixture.h"
+#include "tests/toolkit/interaction/interaction_fixture.h"
 
 #include "display/display.h"
 #include "display/input_state.h"
+#include "tests/support/control_builder.h"
 
 void InteractionTest::SetUp() {
     HeadlessWindowTest::SetUp();
@@ -9,44 +10,32 @@ void InteractionTest::SetUp() {
     PumpPending();
     controls_ = {};
     list_ = ControlList{kControlListCapacity, 0, controls_.data()};
-    activeList = &list_;
+    ServeList(&list_);
     controlCount = 0;
-    pressedIndex = -1;
-    pendingFocusIndex = -1;
     pointerX = 0;
     pointerY = 0;
-    HeadlessSetIdleHook([this] {
-        if (steps_.empty()) return;
-        auto step = std::move(steps_.front());
-        steps_.pop_front();
-        step();
-    });
+    script_ = std::make_unique<InputScript>();
 }
 
 void InteractionTest::TearDown() {
-    HeadlessSetIdleHook(nullptr);
-    activeList = nullptr;
+    script_.reset();
+    ServeList(nullptr);
 }
 
 Control& InteractionTest::Add(int32_t type, int32_t x, int32_t y, int32_t width, int32_t height) {
     Control& c = controls_[static_cast<size_t>(list_.count++)];
-    c = Control{};
-    c.visible = 1;
-    c.x = x;
-    c.y = y;
-    c.width = width;
-    c.height = height;
-    c.type = type;
+    c = MakeControl(type, x, y, width, height);
     return c;
 }
 
 void InteractionTest::Script(std::vector<std::function<void()>> steps) {
-    steps_.assign(steps.begin(), steps.end());
+    script_.reset();
+    script_ = std::make_unique<InputScript>();
+    for (auto& step : steps) script_->Then(std::move(step));
 }
 
 void InteractionTest::MoveTo(int32_t x, int32_t y) {
-    const OsPoint p = ScreenOf(x, y);
-    HeadlessPointerMoveTo(p.x, p.y);
+    MovePointerTo(x, y);
 }
 void InteractionTest::LeftDown() {
     HeadlessPointerButton(HeadlessButton::Left, true);

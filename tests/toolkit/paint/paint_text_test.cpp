@@ -1,8 +1,9 @@
 // The text field's text step: scrolling the caret into view, alignment, the disabled colour and
 // the temporary copy.
 #include "tests/render/font_fixture.h"
-#include "tests/toolkit/make_control.h"
+#include "tests/support/control_builder.h"
 #include "toolkit/paint_control.h"
+#include "toolkit/paint_text.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "base/aligned_alloc.h"
 #include "display/display.h"
 #include "render/font.h"
-#include "tests/interaction/interaction_fixture.h"
+#include "tests/toolkit/interaction/interaction_fixture.h"
 
 namespace {
 

@@ -1,10 +1,11 @@
-// A control record for the painter's tests.
+// Control records for tests: a visible control of a type and rectangle, every other word zero,
+// with the words a test needs set on top.
 #pragma once
+#include <cstdint>
 #include <cstring>
 
 #include "toolkit/control.h"
 
-// A control record of the given type and rectangle, visible, level 0, everything else zero.
 inline Control MakeControl(int32_t type, int32_t x, int32_t y, int32_t width, int32_t height) {
     Control c;
     std::memset(&c, 0, sizeof c);

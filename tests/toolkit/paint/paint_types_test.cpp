@@ -5,7 +5,7 @@
 
 #include "toolkit/paint_control.h"
 #include "tests/render/render_fixture.h"
-#include "tests/toolkit/make_control.h"
+#include "tests/support/control_builder.h"
 
 namespace {
 

@@ -3,12 +3,14 @@
 #pragma once
 #include <array>
 #include <cstdint>
-#include <deque>
 #include <functional>
+#include <memory>
 #include <vector>
 
-#include "toolkit/dispatcher.h"
 #include "tests/support/headless_window.h"
+#include "tests/support/input_script.h"
+#include "toolkit/dispatcher.h"
+#include "toolkit/toolkit_state.h"
 
 class InteractionTest : public HeadlessWindowTest {
 protected:
@@ -21,7 +23,7 @@ protected:
 
     // Each step runs when the queue is found empty; then the steps are done.
     void Script(std::vector<std::function<void()>> steps);
-    bool ScriptDone() const { return steps_.empty(); }
+    bool ScriptDone() const { return script_->Done(); }
 
     // Input as the user gives it, client coordinates.
     void MoveTo(int32_t x, int32_t y);
@@ -43,7 +45,7 @@ protected:
 
     std::array<Control, 10> controls_{};
     ControlList list_{};
-    std::deque<std::function<void()>> steps_;
+    std::unique_ptr<InputScript> script_;
 };
 
 // The number of frame-buffer pixels that differ between two copies.

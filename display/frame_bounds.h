@@ -1,6 +1,7 @@
-// The drawing routines never clip: callers keep their rectangles inside the frame buffer. Debug
-// and sanitizer builds check that here, so a caller's mistake fails a test instead of corrupting
-// memory; release builds compile the check away.
+// The frame buffer's few helpers for the code that draws into it: where a pixel lies, and the
+// check that a rectangle lies inside. The drawing routines never clip: callers keep their
+// rectangles inside the frame buffer. Debug and sanitizer builds check that here, so a caller's
+// mistake fails a test instead of corrupting memory; release builds compile the check away.
 #pragma once
 #include <cassert>
 #include <cstddef>

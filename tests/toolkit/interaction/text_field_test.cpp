@@ -6,8 +6,8 @@
 #include "base/aligned_alloc.h"
 #include "display/display.h"
 #include "render/font.h"
-#include "tests/interaction/interaction_fixture.h"
-#include "toolkit/tracking.h"
+#include "tests/toolkit/interaction/interaction_fixture.h"
+#include "toolkit/track_text.h"
 
 namespace {
 
@@ -163,7 +163,7 @@ TEST_F(TextFieldTest, AFullTextRefusesCharactersAndNoCapacityIsWrittenPast) {
     TrackTextField(nullptr, controls_.data(), 0);
     EXPECT_FALSE(ScriptDone());
     EXPECT_TRUE(SentinelsIntact(0));
-    steps_.clear();
+    Script({});
 
     for (int32_t capacity : {1, 2}) {
         list_.count = 0;

@@ -4,8 +4,9 @@
 
 #include "display/display.h"
 #include "platform/headless/headless.h"
-#include "tests/interaction/interaction_fixture.h"
-#include "toolkit/tracking.h"
+#include "tests/toolkit/interaction/interaction_fixture.h"
+#include "toolkit/track_capture.h"
+#include "toolkit/track_pointer.h"
 
 namespace {
 

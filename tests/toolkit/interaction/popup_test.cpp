@@ -4,8 +4,8 @@
 
 #include "base/aligned_alloc.h"
 #include "display/display.h"
-#include "tests/interaction/interaction_fixture.h"
-#include "toolkit/tracking.h"
+#include "tests/toolkit/interaction/interaction_fixture.h"
+#include "toolkit/track_popup.h"
 
 namespace {
 

@@ -5,8 +5,13 @@
 
 #include "base/aligned_alloc.h"
 #include "display/input_state.h"
+#include "tests/support/control_builder.h"
 #include "tests/support/headless_window.h"
 #include "toolkit/dispatcher.h"
+#include "toolkit/fade.h"
+#include "toolkit/hit_test.h"
+#include "toolkit/radio.h"
+#include "toolkit/toolkit_state.h"
 
 namespace {
 
@@ -16,11 +21,9 @@ class DispatcherTest : public HeadlessWindowTest {
 protected:
     void SetUp() override {
         HeadlessWindowTest::SetUp();
-        activeList = CreateControlList();
+        ServeList(CreateControlList());
         ASSERT_NE(activeList, nullptr);
         std::memset(activeList->items, 0, sizeof(Control) * kControlListCapacity);
-        pressedIndex = -1;
-        pendingFocusIndex = -1;
         OsShowWindow(mainWindow, SW_SHOWNORMAL);
         PumpPending();
     }
@@ -32,18 +35,13 @@ protected:
         if (activeList == nullptr) return;
         FreeAligned(activeList->items);
         FreeAligned(activeList);
-        activeList = nullptr;
+        ServeList(nullptr);
     }
     // A visible 20 x 20 control of `type` at (x, y), with plain 20 x 20 pictures.
     int32_t Add(int32_t type, int32_t x, int32_t y, uint32_t flags = FlagFade) {
         int32_t i = activeList->count++;
         Control& c = activeList->items[i];
-        c.visible = 1;
-        c.x = x;
-        c.y = y;
-        c.width = kSide;
-        c.height = kSide;
-        c.type = type;
+        c = MakeControl(type, x, y, kSide, kSide);
         c.flags = flags;
         c.id = 500 + i;
         c.imageNormal = rest.data();

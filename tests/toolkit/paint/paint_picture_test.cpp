@@ -2,7 +2,7 @@
 // disabled, and the slider knob's offset.
 #include "toolkit/paint_control.h"
 #include "tests/render/render_fixture.h"
-#include "tests/toolkit/make_control.h"
+#include "tests/support/control_builder.h"
 
 namespace {
 
