@@ -86,24 +86,6 @@ TEST_F(RealWindowTest, TheScreenShowsTheFrameBufferPixelForPixel) {
     EXPECT_EQ(mismatches, 0);
 }
 
-TEST_F(RealWindowTest, AChangedPixelReachesTheScreenOnlyThroughItsInvalidatedArea) {
-    Show();
-    FrameBuffer[10 * 800 + 10] ^= 0x00FFFFFFu;   // invalidated below
-    FrameBuffer[10 * 800 + 400] ^= 0x00FFFFFFu;  // never invalidated
-    InvalidateArea(0, 20, 0, 20);
-    UpdateWindowNow();
-    Settle();
-    int32_t width = 0;
-    int32_t height = 0;
-    std::vector<uint32_t> screen = ScreenShot(&width, &height);
-    ASSERT_FALSE(screen.empty());
-    POINT o = ClientOrigin();
-    EXPECT_EQ(screen[size_t(o.y + 10) * size_t(width) + size_t(o.x + 10)],
-              FrameBuffer[10 * 800 + 10]);
-    EXPECT_EQ(screen[size_t(o.y + 10) * size_t(width) + size_t(o.x + 400)],
-              FrameBuffer[10 * 800 + 400] ^ 0x00FFFFFFu);
-}
-
 TEST_F(RealWindowTest, RealPointerInputGivesTheRecordedInputState) {
     Show();
     POINT o = ClientOrigin();
