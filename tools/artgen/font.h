@@ -1,7 +1,7 @@
 // The artwork's own pixel font: letters of 7 rows above the baseline and 2 below, drawn as
 // exact unions of square cells so that text stays crisp at whole-pixel scales.
 #pragma once
-#include "tools/artgen/canvas.h"
+#include "tools/canvas/canvas.h"
 
 // Width in pixels of UTF-8 text at the given scale (pixels per font cell).
 float TextWidth(const char* text, float scale);

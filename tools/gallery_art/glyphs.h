@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/artgen/canvas.h"
+#include "tools/canvas/canvas.h"
 
 // 256 cells side by side: cell c holds character c + 32 (wrapping), rows top to bottom.
 struct RenderedFont {
