@@ -4,6 +4,3 @@
 #include "tools/canvas/canvas.h"
 
 Canvas DrawScene();
-
-// Big cartoon lettering: a warm gradient fill inside a dark rim, with a soft drop shadow.
-void DrawTitle(Canvas& canvas, const char* text, float left, float top, float scale);
