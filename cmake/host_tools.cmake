@@ -10,8 +10,11 @@
 #   go on to the programs that link it. Each source is compiled on its own and again when it or a
 #   header it includes changes; a program is linked again when a library it links changes.
 #
-# A changed tool must run again on what it made: a command that runs it names the tool's file in
-# its DEPENDS, and a tool that runs after a target's link is one of that target's LINK_DEPENDS.
+# varorizo_host_tool_after_link(TARGET NAME COMMENT text): runs the program NAME on TARGET's file
+#   after each link of TARGET.
+#
+# A changed tool runs again on what it made: a command that runs it names the tool's file in its
+# DEPENDS, and a tool that runs after a link is one of the target's LINK_DEPENDS.
 include_guard(DIRECTORY)
 
 find_program(VARORIZO_HOST_CXX NAMES g++ c++ REQUIRED)
@@ -100,4 +103,13 @@ function(varorizo_host_tool name)
     if(ARG_LINK)
         add_dependencies(varorizo_${name} ${ARG_LINK})
     endif()
+endfunction()
+
+function(varorizo_host_tool_after_link target name)
+    cmake_parse_arguments(ARG "" "COMMENT" "" ${ARGN})
+    set(tool ${VARORIZO_HOST_TOOLS}/${name})
+    add_dependencies(${target} varorizo_${name})
+    set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${tool})
+    add_custom_command(TARGET ${target} POST_BUILD COMMAND ${tool} $<TARGET_FILE:${target}>
+                       COMMENT "${ARG_COMMENT}" VERBATIM)
 endfunction()

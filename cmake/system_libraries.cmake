@@ -34,14 +34,10 @@ function(varorizo_delay_imports target)
 endfunction()
 
 function(varorizo_load_config target)
-    set(tool ${CMAKE_BINARY_DIR}/tools/pe_load_config)
     set(source ${CMAKE_SOURCE_DIR}/tools/pe_load_config/pe_load_config.cpp)
     if(NOT TARGET varorizo_pe_load_config)
         varorizo_host_tool(pe_load_config SOURCES ${source})
     endif()
-    add_dependencies(${target} varorizo_pe_load_config)
-    # A changed tool links the target anew, so that the tool runs on it again.
-    set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${tool})
-    add_custom_command(TARGET ${target} POST_BUILD COMMAND ${tool} $<TARGET_FILE:${target}>
-                       COMMENT "Pointing the load configuration of ${target} at its record")
+    varorizo_host_tool_after_link(${target} pe_load_config
+        COMMENT "Pointing the load configuration of ${target} at its record")
 endfunction()
