@@ -25,20 +25,15 @@ TEST(Glyphs, ATextsShapeFillsWhatDrawTextDrawsAndGrowsAPixelAPixelFromTheInk) {
         ASSERT_NEAR(filled.pixels[i].r, drawn.pixels[i].r, 1e-6f) << "pixel " << i;
     }
 
-    // Left of the strongest ink in the text's first inked column, the nearest ink is straight
-    // ahead: a pixel farther for each step, until the reach.
+    // Halfway up the F's upright stroke the nearest ink lies straight to the right: a pixel
+    // farther for each step to the left, up to the reach.
+    const int32_t row = 5 + Font().ascent - Font().capHeight / 2;
     int32_t column = 0;
-    int32_t row = 0;
-    float ink = 0;
-    for (int32_t x = 0; x < drawn.width && ink == 0; ++x) {
-        for (int32_t y = 0; y < drawn.height; ++y) {
-            if (drawn.pixels[size_t(y * drawn.width + x)].r > ink) {
-                column = x;
-                row = y;
-                ink = drawn.pixels[size_t(y * drawn.width + x)].r;
-            }
-        }
+    while (column < drawn.width && drawn.pixels[size_t(row * drawn.width + column)].r == 0) {
+        ++column;
     }
+    ASSERT_LT(column, drawn.width);
+    const float ink = drawn.pixels[size_t(row * drawn.width + column)].r;
     for (int32_t step = 1; step <= kReach + 2; ++step) {
         const float expected =
             std::min(static_cast<float>(step) + 0.5f - ink, static_cast<float>(kReach));
