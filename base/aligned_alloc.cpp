@@ -9,16 +9,23 @@ int32_t alignedAllocCount = 0;
 
 namespace {
 constexpr uintptr_t kAlignment = 32;
+}  // namespace
+
+#ifdef VARORIZO_ALLOC_TEST_HOOK
+namespace {
 int32_t allocationsBeforeFailure = -1;
 }  // namespace
 
 void FailAlignedAllocAfter(int32_t count) {
     allocationsBeforeFailure = count;
 }
+#endif
 
 void* AllocAligned(size_t size) {
+#ifdef VARORIZO_ALLOC_TEST_HOOK
     if (allocationsBeforeFailure == 0) return nullptr;
     if (allocationsBeforeFailure > 0) --allocationsBeforeFailure;
+#endif
     constexpr size_t kExtra = kAlignment + sizeof(void*);
     if (size > SIZE_MAX - kExtra) return nullptr;
     auto* raw = static_cast<unsigned char*>(std::malloc(size + kExtra));

@@ -11,5 +11,6 @@ void* AllocAligned(size_t size);
 // Releases a block from AllocAligned; null is ignored.
 void FreeAligned(void* block);
 
-// Test hook: the next `count` allocations succeed, the one after fails (negative: never fail).
+// Test hook, linked only into the test programs (base/CMakeLists.txt): the next `count`
+// allocations succeed, the one after fails (negative: never fail).
 void FailAlignedAllocAfter(int32_t count);

@@ -8,7 +8,7 @@
 #
 # varorizo_load_config(TARGET): after the link, points TARGET's load configuration directory at
 # its .loadcfg section, which GNU ld leaves unset (tools/pe_load_config).
-find_program(VARORIZO_HOST_CXX NAMES g++ c++ REQUIRED)
+include(${CMAKE_SOURCE_DIR}/cmake/host_tools.cmake)
 
 function(varorizo_delay_imports target)
     set(libraries "")
@@ -34,19 +34,10 @@ function(varorizo_delay_imports target)
 endfunction()
 
 function(varorizo_load_config target)
-    set(tool ${CMAKE_BINARY_DIR}/tools/pe_load_config)
     set(source ${CMAKE_SOURCE_DIR}/tools/pe_load_config/pe_load_config.cpp)
     if(NOT TARGET varorizo_pe_load_config)
-        add_custom_command(
-            OUTPUT ${tool}
-            COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/tools
-            COMMAND ${VARORIZO_HOST_CXX} -std=c++20 -O2 -Wall -Wextra -Wpedantic -Wshadow
-                    -Wconversion -Wno-sign-conversion -Werror ${source} -o ${tool}
-            DEPENDS ${source}
-            COMMENT "Building the load configuration tool")
-        add_custom_target(varorizo_pe_load_config DEPENDS ${tool})
+        varorizo_host_tool(pe_load_config SOURCES ${source})
     endif()
-    add_dependencies(${target} varorizo_pe_load_config)
-    add_custom_command(TARGET ${target} POST_BUILD COMMAND ${tool} $<TARGET_FILE:${target}>
-                       COMMENT "Pointing the load configuration of ${target} at its record")
+    varorizo_host_tool_after_link(${target} pe_load_config
+        COMMENT "Pointing the load configuration of ${target} at its record")
 endfunction()

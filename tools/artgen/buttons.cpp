@@ -105,7 +105,7 @@ Shape Card(float left, float top) {
                       11);
 }
 
-void DrawCard(Canvas& canvas, int language, Tone tone) {
+void DrawCard(Canvas& canvas, int language, const RenderedFont& font, Tone tone) {
     float left = kArtButtonLeft;
     float top = static_cast<float>(kArtButtonTop[language]);
     float right = left + kArtButtonWidth;
@@ -121,10 +121,10 @@ void DrawCard(Canvas& canvas, int language, Tone tone) {
     Fill(canvas, box, Intersect(card, Rect(left - 4, bandTop, right + 4, bandTop + 1.5f)),
          Hex(0x000000), 0.25f);
     const char* label = kLanguageButtons[language].label;
-    float scale = 2;
-    float textLeft = std::round(left + (kArtButtonWidth - TextWidth(label, scale)) / 2);
-    float textTop = std::round(bandTop + (kBandHeight - 7 * scale) / 2 - 1);
-    Shape text = TextShape(label, textLeft, textTop, scale);
+    int32_t textLeft = kArtButtonLeft + (kArtButtonWidth - TextWidth(font, label)) / 2;
+    auto capTop = static_cast<int32_t>(
+        std::round(bandTop + (kBandHeight - static_cast<float>(font.capHeight)) / 2 - 1));
+    Shape text = Lettering(font, label, textLeft, capTop, 2);
     Fill(canvas, box, Offset(text, 1, 1), Hex(0x000000), 0.5f);
     Fill(canvas, box, text, Hex(0xffffff));
     Fill(canvas, box, Intersect(card, Ellipse(left + 60, top - 16, 120, 44)), Hex(0xffffff), 0.16f);
@@ -141,12 +141,13 @@ std::vector<Canvas> DrawButtons(Canvas& scene) {
     }
     std::vector<Canvas> lit;
     Canvas washed = scene;
+    const RenderedFont font = LetteringFont(kLabelPixels);
     for (int language = 0; language < 4; ++language) {
         Canvas full = scene;
-        DrawCard(full, language, FullColour);
+        DrawCard(full, language, font, FullColour);
         lit.push_back(
             Crop(full, kArtButtonLeft, kArtButtonTop[language], kArtButtonWidth, kArtButtonHeight));
-        DrawCard(washed, language, Washed);
+        DrawCard(washed, language, font, Washed);
     }
     for (size_t i = 0; i < scene.pixels.size(); ++i) {
         scene.pixels[i] = Mix(scene.pixels[i], washed.pixels[i], 0.62f);

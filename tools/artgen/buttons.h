@@ -1,7 +1,7 @@
 // The four language buttons: a card with the language's flag and name, pale and see-through
 // at rest (part of the background), in full colour when lit.
 #pragma once
-#include "tools/artgen/canvas.h"
+#include "tools/canvas/canvas.h"
 
 struct LanguageButton {
     const char* arrayName;  // German, English, French, Italian: names the generated arrays

@@ -1,10 +1,17 @@
-// The artwork's own pixel font: letters of 7 rows above the baseline and 2 below, drawn as
-// exact unions of square cells so that text stays crisp at whole-pixel scales.
+// The launcher's lettering: DejaVu Sans Bold from the build machine, set with FreeType as the
+// gallery's text is (tools/canvas/glyphs.h).
 #pragma once
-#include "tools/artgen/canvas.h"
+#include <cstdint>
+#include <string>
 
-// Width in pixels of UTF-8 text at the given scale (pixels per font cell).
-float TextWidth(const char* text, float scale);
-// The text as a shape, its first cell's top left at (left, top): the cap height is 7 * scale,
-// descenders reach 9 * scale.
-Shape TextShape(const char* text, float left, float top, float scale);
+#include "tools/canvas/glyphs.h"
+
+// The pixel size of the buttons' names and the sign's: capitals 14 pixels high.
+constexpr int32_t kLabelPixels = 19;
+
+// The font at the pixel size; the program stops with a message when the font cannot be read.
+RenderedFont LetteringFont(int32_t pixelSize);
+
+// The text as a shape (TextShape) whose capitals' top edge lies on `capTop`.
+Shape Lettering(const RenderedFont& font, const std::string& text, int32_t left, int32_t capTop,
+                int32_t reach);

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <cstddef>
 
-#include "tools/artgen/canvas.h"
+#include "tools/canvas/canvas.h"
 
 namespace {
 

@@ -220,23 +220,30 @@ void DrawLogo(Canvas& canvas, float left, float top) {
     }
     Fill(canvas, box, Polygon(star), Hex(0xffffff));
     Fill(canvas, box, Outline(Circle(cx, cy, 17), 2), Hex(0x6e3f1f));
-    Shape name = TextShape("Varorizo", left + 54, top + 12, 2);
+    Shape name = Lettering(LetteringFont(kLabelPixels), "Varorizo", static_cast<int32_t>(left) + 54,
+                           static_cast<int32_t>(top) + 12, 2);
     Fill(canvas, box, Offset(name, 1, 2), Hex(0x5a3218), 0.8f);
     Fill(canvas, box, name, Hex(0xfff4dc));
 }
 
-}  // namespace
-
-void DrawTitle(Canvas& canvas, const char* text, float left, float top, float scale) {
-    Shape letters = TextShape(text, left, top, scale);
-    Box box{static_cast<int>(left) - 10, static_cast<int>(top) - 10,
-            static_cast<int>(left + TextWidth(text, scale)) + 14,
-            static_cast<int>(top + 9 * scale) + 14};
-    Shape rim = [letters, scale](float x, float y) { return letters(x, y) - scale * 0.6f; };
+// Big cartoon lettering: a warm gradient fill inside a dark rim, with a soft drop shadow.
+void DrawTitle(Canvas& canvas, const char* text, int32_t left, int32_t capTop, int32_t size) {
+    const RenderedFont font = LetteringFont(size);
+    constexpr int32_t kReach = 12;
+    Shape letters = Lettering(font, text, left, capTop, kReach);
+    const int32_t cellTop = capTop - (font.ascent - font.capHeight);
+    // The shadow falls 4 right and 5 down.
+    Box box{left - kReach, cellTop - kReach, left + TextWidth(font, text) + kReach + 4,
+            cellTop + font.height + kReach + 5};
+    Shape rim = [letters](float x, float y) { return letters(x, y) - 4.2f; };
     Shadow(canvas, box, Offset(rim, 4, 5), Hex(0x123a66), 0.45f, 5);
     Fill(canvas, box, rim, Hex(0x5b2a0e));
-    Fill(canvas, box, letters, Vertical(top, Hex(0xfff27c), top + 7 * scale, Hex(0xffa42a)));
+    auto bottom = static_cast<float>(capTop + font.capHeight);
+    Fill(canvas, box, letters,
+         Vertical(static_cast<float>(capTop), Hex(0xfff27c), bottom, Hex(0xffa42a)));
 }
+
+}  // namespace
 
 Canvas DrawScene() {
     Canvas canvas = MakeCanvas(800, 600, Hex(0));
@@ -257,7 +264,7 @@ Canvas DrawScene() {
     DrawRoad(canvas);
     DrawFlowers(canvas);
     DrawCar(canvas, 232, Road(232) + 6);
-    DrawTitle(canvas, "Varorizo", 26, 20, 7);
+    DrawTitle(canvas, "Varorizo", 26, 20, 67);
     DrawLogo(canvas, 616, 528);
     return canvas;
 }

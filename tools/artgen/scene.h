@@ -1,9 +1,6 @@
 // The cartoon scene behind the launcher's buttons: sky, sun, clouds, hills, a house, a little
 // car on a country road, the title at the top left and the logo at the bottom right.
 #pragma once
-#include "tools/artgen/canvas.h"
+#include "tools/canvas/canvas.h"
 
 Canvas DrawScene();
-
-// Big cartoon lettering: a warm gradient fill inside a dark rim, with a soft drop shadow.
-void DrawTitle(Canvas& canvas, const char* text, float left, float top, float scale);

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/gallery_art/glyphs.h"
+#include "tools/canvas/glyphs.h"
 
 using Bytes = std::vector<uint8_t>;
 

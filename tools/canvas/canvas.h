@@ -1,4 +1,4 @@
-// Drawing surface of the artwork generator: floating-point colour, shapes given as signed
+// Drawing surface of both artwork generators: floating-point colour, shapes given as signed
 // distance functions so that every edge is anti-aliased by its exact coverage.
 #pragma once
 #include <cstdint>

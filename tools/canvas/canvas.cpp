@@ -1,6 +1,6 @@
 // Coverage comes from the distance at the pixel centre: a pixel half inside an edge is half
 // covered, which is exact for straight edges and close enough for curves.
-#include "tools/artgen/canvas.h"
+#include "tools/canvas/canvas.h"
 
 #include <algorithm>
 #include <cmath>

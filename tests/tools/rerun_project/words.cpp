@@ -1,0 +1,4 @@
+#include "words.h"
+const char* Word() {
+    return "first";
+}
