@@ -47,6 +47,8 @@ function(varorizo_load_config target)
         add_custom_target(varorizo_pe_load_config DEPENDS ${tool})
     endif()
     add_dependencies(${target} varorizo_pe_load_config)
+    # A changed tool links the target anew, so that the tool runs on it again.
+    set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${tool})
     add_custom_command(TARGET ${target} POST_BUILD COMMAND ${tool} $<TARGET_FILE:${target}>
                        COMMENT "Pointing the load configuration of ${target} at its record")
 endfunction()
