@@ -5,6 +5,7 @@
 #include "artwork/artwork.h"
 #include "display/display.h"
 #include "launcher/installer_start.h"
+#include "launcher/product.h"
 #include "toolkit/dispatcher.h"
 
 namespace {
@@ -40,7 +41,8 @@ const char* ChosenInstaller(const UiEvent& event) {
 }  // namespace
 
 int32_t LauncherMain(int32_t showCommand) {
-    if (CreateMainWindow("Varorizo", artBackground) == nullptr) return 0;
+    // The product's name is the window's class name and title.
+    if (CreateMainWindow(kProductName, artBackground) == nullptr) return 0;
     activeList = CreateControlList();
     // A list without its slot block cannot hold the buttons: end as for a missing list.
     if (activeList == nullptr || activeList->items == nullptr) return 0;
