@@ -568,8 +568,32 @@ TEST_F(LauncherEndToEndTest, LibrariesPlantedBesideTheLauncherAreNeverLoaded) {
     EXPECT_EQ(ReadFile(app + "planted.log"), "");
 }
 
-// A launcher of another product runs beside the first, and its title, in any script, reads back
-// as written.
+// One launcher of a product at a time. A second one starts nothing and ends with 0: while the
+// first is at its menu it brings the first one's window forward (here out of its minimised
+// state); while the first waits for its installer it leaves that window as it is.
+TEST_F(LauncherEndToEndTest, ASecondLauncherOfTheProductEndsWithZeroAndStartsNothing) {
+    InstallAllStandIns();
+    StandInRunsFor(60000);
+    Start();
+    for (bool installing : {false, true}) {
+        SCOPED_TRACE(installing ? "while installing" : "at the menu");
+        if (installing) {
+            ClickButton(French);
+            ASSERT_TRUE(LogShows("command=", 5000));
+        }
+        ShowWindowAsync(window, SW_MINIMIZE);
+        ASSERT_TRUE(Eventually([this] { return IsIconic(window) != 0; }));
+        EXPECT_EQ(RunAnother(launcherFile), 0);
+        EXPECT_EQ(Eventually([this] { return IsIconic(window) == 0; }), !installing);
+        EXPECT_EQ(WaitForExit(0), -1);
+    }
+    EXPECT_EQ(Count(ReadFile(app + "standin.log"), "command="), 1u);
+    WriteFile(app + "standin.stop", "");
+    EXPECT_EQ(WaitForExit(10000), 0);
+}
+
+// The guard is named after the product: a launcher of another product runs beside the first, and
+// its title, in any script, reads back as written.
 TEST_F(LauncherEndToEndTest, ALauncherOfAnotherProductRunsBesideTheFirstUnderItsOwnName) {
     Start();
     ASSERT_TRUE(CopyFileW(Wide(WindowsPath(VARORIZO_CUSTOM_LAUNCHER)).c_str(),
