@@ -1,7 +1,8 @@
 # What ships for Windows: launcher.exe and cartoons.dll, each with the product's version
 # information (cmake/product.cmake), the integrator's guide and the licence, with their SHA-256
 # checksums; CPack packs them as one ZIP for the build's architecture (cpack --preset win64, or
-# win32), the same bytes from every build of the same sources.
+# win32), the same bytes from every build of the same sources. When VARORIZO_SIGN_P12 is set in
+# its environment, the two files are signed before they are packed (cmake/sign_files.cmake).
 
 # A text as the contents of a resource script's string.
 function(varorizo_rc_text out text)
@@ -33,7 +34,10 @@ set(VARORIZO_PACKAGE_FILES launcher.exe cartoons.dll artwork.md LICENSE.txt)
 install(PROGRAMS $<TARGET_FILE:launcher> $<TARGET_FILE:cartoons> DESTINATION .)
 install(FILES ${CMAKE_SOURCE_DIR}/docs/artwork.md DESTINATION .)
 install(FILES ${CMAKE_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
-install(CODE "set(VARORIZO_PACKAGE_FILES \"${VARORIZO_PACKAGE_FILES}\")")
+install(CODE "set(VARORIZO_PACKAGE_FILES [==[${VARORIZO_PACKAGE_FILES}]==])
+              set(VARORIZO_SOURCE_DIR [==[${CMAKE_SOURCE_DIR}]==])
+              set(VARORIZO_PRODUCT_NAME [==[${VARORIZO_PRODUCT_NAME}]==])")
+install(SCRIPT ${CMAKE_SOURCE_DIR}/cmake/sign_files.cmake)
 install(SCRIPT ${CMAKE_SOURCE_DIR}/cmake/write_checksums.cmake)
 
 # CPack stages the installed files; cmake/make_zip.cmake packs them, since CPack's own ZIP
