@@ -72,9 +72,9 @@ void WriteFile(const std::string& path, const std::string& text) {
     }
 }
 
-// Whether `holds` comes true within two seconds.
+// Whether `holds` comes true within five seconds.
 bool Eventually(const std::function<bool()>& holds) {
-    for (int32_t i = 0; i < 40; ++i, Sleep(50)) {
+    for (int32_t i = 0; i < 100; ++i, Sleep(50)) {
         if (holds()) return true;
     }
     return false;
@@ -602,6 +602,8 @@ TEST_F(LauncherEndToEndTest, ALauncherOfAnotherProductRunsBesideTheFirstUnderIts
     ASSERT_NE(custom, nullptr);
     HWND customWindow = FindLauncherWindow(kCustomProduct);
     ASSERT_NE(customWindow, nullptr);
+    // The title is set once the window is made, before it is shown.
+    ASSERT_TRUE(Eventually([customWindow] { return IsWindowVisible(customWindow) != 0; }));
     wchar_t title[64] = {};
     GetWindowTextW(customWindow, title, 64);
     EXPECT_STREQ(title, kCustomProductWide);
