@@ -1,15 +1,8 @@
 # CPack's package step: packs the staged files into <package name>.zip under one folder of that
-# name, in name order, without folder entries, owners or access times, every file dated alike:
-# SOURCE_DATE_EPOCH when set, else the time of the sources' last commit, else 1980-01-02. Two
-# builds of the same sources so give the same bytes.
-set(epoch "$ENV{SOURCE_DATE_EPOCH}")
-if(epoch STREQUAL "")
-    execute_process(COMMAND git -C ${CPACK_VARORIZO_SOURCE_DIR} log -1 --format=%ct
-                    OUTPUT_VARIABLE epoch OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
-endif()
-if(NOT epoch MATCHES "^[0-9]+$")
-    set(epoch 315619200)
-endif()
+# name, in name order, without folder entries, owners or access times, every file dated alike
+# (cmake/source_date.cmake). Two builds of the same sources so give the same bytes.
+include(${CPACK_VARORIZO_SOURCE_DIR}/cmake/source_date.cmake)
+varorizo_source_date(${CPACK_VARORIZO_SOURCE_DIR} epoch)
 
 set(name ${CPACK_PACKAGE_FILE_NAME})
 set(work ${CPACK_TOPLEVEL_DIRECTORY}/zip)

@@ -9,10 +9,10 @@ else()
 endif()
 include(GoogleTest)
 
-# varorizo_test(NAME SOURCES... LIBS ... [ENVIRONMENT VAR=VALUE...]): one test program; every test
-# case becomes one CTest test.
+# varorizo_test(NAME SOURCES... LIBS ... [ENVIRONMENT VAR=VALUE...] [FIXTURES fixture...]): one test
+# program; every test case becomes one CTest test, run after the CTest fixtures it names.
 function(varorizo_test name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ENVIRONMENT" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ENVIRONMENT;FIXTURES" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} varorizo_platform_test_calls GTest::gtest_main)
     if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
@@ -32,6 +32,9 @@ function(varorizo_test name)
     set(properties RUN_SERIAL ${serial} TIMEOUT ${timeout})
     if(ARG_ENVIRONMENT)
         list(APPEND properties ENVIRONMENT "${ARG_ENVIRONMENT}")
+    endif()
+    if(ARG_FIXTURES)
+        list(APPEND properties FIXTURES_REQUIRED "${ARG_FIXTURES}")
     endif()
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 600
                          PROPERTIES ${properties})

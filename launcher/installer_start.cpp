@@ -24,6 +24,8 @@ void DispatchPending() {
 }
 }  // namespace
 
+void (*installerStarted)() = nullptr;
+
 void RunInstaller(const char* fileName) {
     static char path[kPathSize];
     if (!OsGetProgramFolder(path, kPathSize)) return;
@@ -39,6 +41,7 @@ void RunInstaller(const char* fileName) {
                          SW_HIDE};
     ProcessHandle process = OsCreateProcess(start);
     if (process == nullptr) return;
+    if (installerStarted != nullptr) installerStarted();
     // Nothing animates any more: without its ticks the wait wakes only for what the window is
     // asked, not 40 times a second for as long as the installer runs.
     OsKillTimer(mainWindow, kAnimationTimerId);

@@ -4,3 +4,5 @@
 // Starts the installer `fileName` from the launcher's own folder only, hidden, and waits
 // without limit until it has ended. Nothing starts when the file is not there.
 void RunInstaller(const char* fileName);
+
+extern void (*installerStarted)();  // called once the installer runs, before the wait; or null

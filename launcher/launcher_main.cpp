@@ -6,6 +6,7 @@
 #include "display/display.h"
 #include "display/window_proc.h"
 #include "launcher/installer_start.h"
+#include "launcher/product.h"
 #include "toolkit/accessibility.h"
 #include "toolkit/dispatcher.h"
 #include "toolkit/toolkit_state.h"
@@ -44,7 +45,8 @@ const char* ChosenInstaller(const UiEvent& event) {
 }  // namespace
 
 int32_t LauncherMain(int32_t showCommand) {
-    if (CreateMainWindow("Varorizo", artBackground) == nullptr) return 0;
+    // The product's name is the window's class name and title.
+    if (CreateMainWindow(kProductName, artBackground) == nullptr) return 0;
     ServeList(CreateControlList());
     // A list without its slot block cannot hold the buttons: end as for a missing list.
     if (activeList == nullptr || activeList->items == nullptr) return 0;

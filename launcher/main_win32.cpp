@@ -1,8 +1,11 @@
-// Program entry: restricts the library search to the system folder before anything else, then
-// hands LauncherMain the show command of the start-up information.
+// Program entry: restricts the library search to the system folder before anything else, lets
+// one launcher of the product run at a time, then hands LauncherMain the show command of the
+// start-up information.
 #include <windows.h>
 
+#include "launcher/installer_start.h"
 #include "launcher/launcher_main.h"
+#include "launcher/single_instance_win32.h"
 
 namespace {
 // USER32 and GDI32 are delay-loaded, so they and all that they load come after this. A system
@@ -19,6 +22,8 @@ void RestrictLibrarySearch() {
 int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
                    int /*showCommand*/) {
     RestrictLibrarySearch();
+    if (!ClaimProductGuard()) return 0;
+    installerStarted = MarkInstallerRunning;
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     GetStartupInfoA(&startup);

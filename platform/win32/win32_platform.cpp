@@ -81,8 +81,16 @@ bool OsRegisterClass(const OsWindowClass& windowClass) {
 WindowHandle OsCreateWindow(uint32_t exStyle, const char* className, const char* title,
                             uint32_t style, int32_t x, int32_t y, int32_t width, int32_t height,
                             ModuleHandle instance) {
-    return Handle(CreateWindowExA(exStyle, className, title, style, x, y, width, height, nullptr,
-                                  nullptr, reinterpret_cast<HINSTANCE>(instance), nullptr));
+    HWND window = CreateWindowExA(exStyle, className, title, style, x, y, width, height, nullptr,
+                                  nullptr, reinterpret_cast<HINSTANCE>(instance), nullptr);
+    // The window's messages carry text in the ANSI code page, but the system keeps its title in
+    // UTF-16: set through the wide default handling, a title outside that code page shows as
+    // written in the caption, the task bar and the window switcher.
+    std::wstring wideTitle;
+    if (window != nullptr && title != nullptr && Widen(title, &wideTitle)) {
+        DefWindowProcW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wideTitle.c_str()));
+    }
+    return Handle(window);
 }
 
 bool OsDestroyWindow(WindowHandle window) {

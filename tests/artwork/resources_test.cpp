@@ -52,4 +52,26 @@ TEST(Resources, ManifestAsksForAdministratorRightsWithoutUiAccess) {
     EXPECT_NE(text.find("uiAccess=\"false\""), std::string::npos);
 }
 
+// The system reads a manifest as an activation context when it starts the program or loads the
+// library; one it cannot read stops that. This program carries the launcher's manifest.
+TEST(Resources, TheLaunchersAndThePlugInsManifestsRead) {
+    wchar_t self[MAX_PATH];
+    ASSERT_GT(GetModuleFileNameW(nullptr, self, MAX_PATH), 0u);
+    const struct {
+        const wchar_t* file;
+        WORD id;
+    } manifests[] = {{self, 1}, {VARORIZO_CARTOONS, 2}};
+    for (const auto& manifest : manifests) {
+        SCOPED_TRACE(testing::Message() << manifest.id);
+        ACTCTXW context{};
+        context.cbSize = sizeof(context);
+        context.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
+        context.lpSource = manifest.file;
+        context.lpResourceName = MAKEINTRESOURCEW(manifest.id);
+        HANDLE read = CreateActCtxW(&context);
+        EXPECT_NE(read, INVALID_HANDLE_VALUE) << "error " << GetLastError();
+        if (read != INVALID_HANDLE_VALUE) ReleaseActCtx(read);
+    }
+}
+
 }  // namespace

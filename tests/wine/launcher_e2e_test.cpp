@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,9 @@ const int32_t kTop[4] = {83, 195, 307, 419};
 enum Language { German, English, French, Italian };
 const char* const kInstaller[4] = {"setup_ger.exe", "setup_eng.exe", "setup_fra.exe",
                                    "setup_ita.exe"};
+// The product of tests/release/custom_product.cmake, which builds it with these settings.
+const char kCustomProduct[] = "Ångström Studio 製品";
+const wchar_t kCustomProductWide[] = L"Ångström Studio 製品";
 
 std::wstring Wide(const std::string& utf8) {
     std::wstring wide(utf8.size(), L'\0');
@@ -68,6 +72,14 @@ void WriteFile(const std::string& path, const std::string& text) {
         std::fputs(text.c_str(), file);
         std::fclose(file);
     }
+}
+
+// Whether `holds` comes true within five seconds.
+bool Eventually(const std::function<bool()>& holds) {
+    for (int32_t i = 0; i < 100; ++i, Sleep(50)) {
+        if (holds()) return true;
+    }
+    return false;
 }
 
 bool Exists(const std::string& path) {
@@ -183,8 +195,9 @@ protected:
         WriteFile(app + "standin.run",
                   std::to_string(milliseconds) + " " + std::to_string(childMilliseconds));
     }
-    // Starts the launcher, with a show command in its start-up information if one is given.
-    void Start(int32_t showCommand = -1) {
+    // Starts the program `file` of the launcher's folder from the current directory, with a show
+    // command in its start-up information if one is given; returns its process, or null.
+    HANDLE Launch(const std::string& file, int32_t showCommand = -1) {
         STARTUPINFOW startup{};
         startup.cb = sizeof(startup);
         if (showCommand >= 0) {
@@ -192,23 +205,45 @@ protected:
             startup.wShowWindow = static_cast<WORD>(showCommand);
         }
         PROCESS_INFORMATION info{};
-        std::wstring commandLine = Wide(launcherFile);
-        ASSERT_TRUE(CreateProcessW(Wide(app + launcherFile).c_str(), commandLine.data(), nullptr,
-                                   nullptr, FALSE, 0, nullptr, Wide(current).c_str(), &startup,
-                                   &info))
-            << "error " << GetLastError();
-        CloseHandle(info.hThread);
-        process = info.hProcess;
-        window = nullptr;
-        for (int32_t i = 0; i < 200 && window == nullptr; ++i) {
-            Sleep(25);
-            window = FindWindowA("Varorizo", "Varorizo");
+        std::wstring commandLine = Wide(file);
+        if (!CreateProcessW(Wide(app + file).c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                            0, nullptr, Wide(current).c_str(), &startup, &info)) {
+            ADD_FAILURE() << "error " << GetLastError();
+            return nullptr;
         }
+        CloseHandle(info.hThread);
+        return info.hProcess;
+    }
+    // The launcher window of the product whose name, and so class name, is `product` (UTF-8).
+    static HWND FindLauncherWindow(const char* product) {
+        HWND found = nullptr;
+        for (int32_t i = 0; i < 200 && found == nullptr; ++i) {
+            Sleep(25);
+            found = FindWindowA(product, nullptr);
+        }
+        return found;
+    }
+    // Starts the launcher, with a show command in its start-up information if one is given.
+    void Start(int32_t showCommand = -1) {
+        process = Launch(launcherFile, showCommand);
+        ASSERT_NE(process, nullptr);
+        window = FindLauncherWindow("Varorizo");
         ASSERT_NE(window, nullptr);
         Sleep(700);  // the first paints
         POINT p{0, 0};
         ClientToScreen(window, &p);
         origin = p;
+    }
+    // Runs one more launcher from the launcher's folder; its exit code, or -1 if it runs on.
+    int32_t RunAnother(const std::string& file) {
+        HANDLE another = Launch(file);
+        if (another == nullptr) return -1;
+        const bool ended = WaitForSingleObject(another, 10000) == WAIT_OBJECT_0;
+        DWORD code = 1;
+        GetExitCodeProcess(another, &code);
+        TerminateProcess(another, 1);
+        CloseHandle(another);
+        return ended ? static_cast<int32_t>(code) : -1;
     }
     // Waits for the launcher to end; returns its exit code, or -1 if it is still running.
     int32_t WaitForExit(DWORD milliseconds) {
@@ -540,6 +575,88 @@ TEST_F(LauncherEndToEndTest, LibrariesPlantedBesideTheLauncherAreNeverLoaded) {
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(WaitForExit(5000), 0);
     EXPECT_EQ(ReadFile(app + "planted.log"), "");
+}
+
+// One launcher of a product at a time. A second one starts nothing and ends with 0: while the
+// first is at its menu it brings the first one's window forward (here out of its minimised
+// state); while the first waits for its installer it leaves that window as it is.
+TEST_F(LauncherEndToEndTest, ASecondLauncherOfTheProductEndsWithZeroAndStartsNothing) {
+    InstallAllStandIns();
+    StandInRunsFor(60000);
+    Start();
+    for (bool installing : {false, true}) {
+        SCOPED_TRACE(installing ? "while installing" : "at the menu");
+        if (installing) {
+            ClickButton(French);
+            ASSERT_TRUE(LogShows("command=", 5000));
+        }
+        ShowWindowAsync(window, SW_MINIMIZE);
+        ASSERT_TRUE(Eventually([this] { return IsIconic(window) != 0; }));
+        EXPECT_EQ(RunAnother(launcherFile), 0);
+        EXPECT_EQ(Eventually([this] { return IsIconic(window) == 0; }), !installing);
+        EXPECT_EQ(WaitForExit(0), -1);
+    }
+    EXPECT_EQ(Count(ReadFile(app + "standin.log"), "command="), 1u);
+    WriteFile(app + "standin.stop", "");
+    EXPECT_EQ(WaitForExit(10000), 0);
+}
+
+// The guard is named after the product: a launcher of another product runs beside the first, and
+// its title, in any script, reads back as written.
+TEST_F(LauncherEndToEndTest, ALauncherOfAnotherProductRunsBesideTheFirstUnderItsOwnName) {
+    Start();
+    ASSERT_TRUE(CopyFileW(Wide(WindowsPath(VARORIZO_CUSTOM_LAUNCHER)).c_str(),
+                          FileName(app + "custom.exe").c_str(), FALSE));
+    HANDLE custom = Launch("custom.exe");
+    ASSERT_NE(custom, nullptr);
+    HWND customWindow = FindLauncherWindow(kCustomProduct);
+    ASSERT_NE(customWindow, nullptr);
+    // The title is set once the window is made, before it is shown.
+    ASSERT_TRUE(Eventually([customWindow] { return IsWindowVisible(customWindow) != 0; }));
+    wchar_t title[64] = {};
+    GetWindowTextW(customWindow, title, 64);
+    EXPECT_STREQ(title, kCustomProductWide);
+    EXPECT_EQ(WaitForExit(0), -1);
+    PostMessageW(customWindow, WM_CLOSE, 0, 0);
+    DWORD code = 1;
+    EXPECT_EQ(WaitForSingleObject(custom, 5000), WAIT_OBJECT_0);
+    GetExitCodeProcess(custom, &code);
+    EXPECT_EQ(code, 0u);
+    CloseHandle(custom);
+}
+
+// Both files of that product, as their properties show them: its name, version, maker and
+// copyright line, and the version's four numbers.
+TEST(CustomProductTest, BothFilesCarryTheProductsVersionInformation) {
+    const struct {
+        const wchar_t* name;
+        const wchar_t* value;
+    } texts[] = {
+        {L"ProductName", kCustomProductWide}, {L"ProductVersion", L"2.08.17.3"},
+        {L"FileVersion", L"2.08.17.3"},       {L"CompanyName", L"Acme \"Tools\" \\ Ltd"},
+        {L"LegalCopyright", L"© 2031 Acme"},
+    };
+    for (const char* file : {VARORIZO_CUSTOM_LAUNCHER, VARORIZO_CUSTOM_CARTOONS}) {
+        SCOPED_TRACE(file);
+        const std::wstring path = Wide(WindowsPath(file));
+        std::vector<uint8_t> info(GetFileVersionInfoSizeW(path.c_str(), nullptr));
+        ASSERT_FALSE(info.empty());
+        ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, DWORD(info.size()), info.data()));
+        VS_FIXEDFILEINFO* fixed = nullptr;
+        UINT length = 0;
+        ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+        EXPECT_EQ(fixed->dwFileVersionMS, 0x00020008u);
+        EXPECT_EQ(fixed->dwFileVersionLS, 0x00110003u);
+        EXPECT_EQ(fixed->dwProductVersionMS, 0x00020008u);
+        EXPECT_EQ(fixed->dwProductVersionLS, 0x00110003u);
+        for (const auto& text : texts) {
+            std::wstring key = std::wstring(L"\\StringFileInfo\\040904B0\\") + text.name;
+            wchar_t* value = nullptr;
+            ASSERT_TRUE(VerQueryValueW(info.data(), key.c_str(), reinterpret_cast<void**>(&value),
+                                       &length));
+            EXPECT_STREQ(value, text.value);
+        }
+    }
 }
 
 }  // namespace
