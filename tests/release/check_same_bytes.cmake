@@ -15,14 +15,7 @@ foreach(entry ${entries})
     endif()
 endforeach()
 
-# run(STEP COMMAND...): runs a command and stops with its output when it fails.
-function(run step)
-    execute_process(COMMAND ${ARGN} OUTPUT_VARIABLE output ERROR_VARIABLE output
-                    RESULT_VARIABLE failed)
-    if(failed)
-        message(FATAL_ERROR "${step} failed:\n${output}")
-    endif()
-endfunction()
+include(${SOURCE}/cmake/run_step.cmake)
 
 run("configuring the second build" ${CMAKE_COMMAND} -S ${work}/source -B ${work}/build
     -G ${GENERATOR} --toolchain ${work}/source/${TOOLCHAIN} -DCMAKE_BUILD_TYPE=${BUILD_TYPE}

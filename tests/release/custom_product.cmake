@@ -22,10 +22,6 @@ foreach(case "VARORIZO_PRODUCT_VERSION=2.1-beta" "VARORIZO_PRODUCT_VERSION=1.655
     endif()
 endforeach()
 
-foreach(step "${configure}" "${CMAKE_COMMAND};--build;${BUILD};-j;2;--target;launcher;cartoons")
-    execute_process(COMMAND ${step} OUTPUT_VARIABLE output ERROR_VARIABLE output
-                    RESULT_VARIABLE failed)
-    if(failed)
-        message(FATAL_ERROR "${step} failed:\n${output}")
-    endif()
-endforeach()
+include(${SOURCE}/cmake/run_step.cmake)
+run("configuring the other product" ${configure})
+run("building the other product" ${CMAKE_COMMAND} --build ${BUILD} -j 2 --target launcher cartoons)

@@ -5,13 +5,7 @@
 file(REMOVE_RECURSE ${WORK})
 file(COPY ${SOURCE}/tests/tools/rerun_project/ DESTINATION ${WORK}/source)
 
-function(run step)
-    execute_process(COMMAND ${ARGN} OUTPUT_VARIABLE output ERROR_VARIABLE output
-                    RESULT_VARIABLE failed)
-    if(failed)
-        message(FATAL_ERROR "${step} failed:\n${output}")
-    endif()
-endfunction()
+include(${SOURCE}/cmake/run_step.cmake)
 
 # build(STEP RUNS WORD): builds, then expects RUNS runs on each file, the last one by WORD.
 function(build step runs word)
