@@ -38,7 +38,7 @@ check() {
     shift 4
     "$@" >/dev/null 2>&1 &
     local pid=$! window="" geometry
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do  # up to 30 s: a busy machine starts Wine slowly
         window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -1)
         [ -n "$window" ] && break
         sleep 0.1

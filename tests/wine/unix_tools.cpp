@@ -58,7 +58,8 @@ bool PumpUntil(const std::function<bool()>& done, uint32_t timeoutMs) {
     return false;
 }
 
-std::vector<uint32_t> ScreenShot(int32_t* width, int32_t* height) {
+namespace {
+std::vector<uint32_t> ScreenShotOnce(int32_t* width, int32_t* height) {
     std::vector<uint32_t> pixels;
     std::string name = UniqueHostFile();
     if (name.empty()) return pixels;
@@ -84,6 +85,18 @@ std::vector<uint32_t> ScreenShot(int32_t* width, int32_t* height) {
     for (size_t i = 0; i < pixels.size(); ++i) {
         pixels[i] = uint32_t{bytes[3 * i]} << 16 | uint32_t{bytes[3 * i + 1]} << 8 |
                     uint32_t{bytes[3 * i + 2]};
+    }
+    return pixels;
+}
+}  // namespace
+
+// import can fail to read the root window while the X server is rearranging windows (another
+// program's window going away): a second try then succeeds.
+std::vector<uint32_t> ScreenShot(int32_t* width, int32_t* height) {
+    std::vector<uint32_t> pixels = ScreenShotOnce(width, height);
+    if (pixels.empty()) {
+        Sleep(200);
+        pixels = ScreenShotOnce(width, height);
     }
     return pixels;
 }
