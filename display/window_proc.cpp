@@ -20,6 +20,12 @@ void StorePosition(LParam lParam) {
     inputY = static_cast<int16_t>(bits >> 16);
 }
 
+// No input recorded: what a message that is no input leaves behind.
+void ClearInput() {
+    inputCode = InputNone;
+    inputKey = -1;
+}
+
 void RepaintWholeWindow() {
     InvalidateArea(0, kDirtyEmptyCorner, 0, kDirtyEmptyCorner);
     UpdateWindowNow();
@@ -30,10 +36,7 @@ void RepaintWholeWindow() {
 LResult MainWindowProc(WindowHandle window, uint32_t message, WParam wParam, LParam lParam) {
     // WM_CONTEXTMENU arrives inside the right release's default handling; the release's
     // input must survive it. A screen reader's question is sent at any time and is no input.
-    if (message != WM_CONTEXTMENU && message != WM_GETOBJECT) {
-        inputCode = InputNone;
-        inputKey = -1;
-    }
+    if (message != WM_CONTEXTMENU && message != WM_GETOBJECT) ClearInput();
     switch (message) {
         case WM_CREATE:
             OsSetTimer(window, kAnimationTimerId, kAnimationTimerPeriodMs);
@@ -102,7 +105,6 @@ LResult MainWindowProc(WindowHandle window, uint32_t message, WParam wParam, LPa
 }
 
 PumpResult PumpInputMessage() {
-    inputCode = InputNone;
-    inputKey = -1;
+    ClearInput();
     return PumpOneMessage();
 }

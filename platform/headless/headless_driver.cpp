@@ -30,10 +30,6 @@ int32_t emptyPolls = 0;
 int32_t waitsWithoutTaking = 0;  // process waits since a message was last found in the queue
 std::vector<LoggedMessage> messageLog;
 
-rules::Window* Win(WindowHandle window) {
-    return rules::Win(window);
-}
-
 }  // namespace
 
 // A wait for a program that a waiting message ends, again and again, while the program never
@@ -162,7 +158,7 @@ void HeadlessKeyUp(uint32_t virtualKey, bool altHeld) {
 }
 
 void HeadlessClickCaptionButton(WindowHandle window, HeadlessCaptionButton button) {
-    rules::Window* w = Win(window);
+    rules::Window* w = rules::Win(window);
     if (w == nullptr) return;
     InputCaptionButton(*w, button == HeadlessCaptionButton::Close      ? CaptionButton::Close
                            : button == HeadlessCaptionButton::Maximize ? CaptionButton::Maximize
@@ -179,19 +175,19 @@ uint32_t HeadlessScreenPixel(int32_t x, int32_t y) {
 }
 
 OsPoint HeadlessClientOrigin(WindowHandle window) {
-    rules::Window* w = Win(window);
+    rules::Window* w = rules::Win(window);
     if (w == nullptr) return OsPoint{0, 0};
     const OsRect r = rules::ClientRectOnScreen(*w);
     return OsPoint{r.left, r.top};
 }
 
 bool HeadlessIsVisible(WindowHandle window) {
-    rules::Window* w = Win(window);
+    rules::Window* w = rules::Win(window);
     return w != nullptr && rules::Visible(*w);
 }
 
 bool HeadlessWindowExists(WindowHandle window) {
-    return Win(window) != nullptr;
+    return rules::Win(window) != nullptr;
 }
 
 int32_t HeadlessCursorShowCount() {
