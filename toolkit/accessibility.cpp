@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "toolkit/scroll_thumb.h"
+#include "toolkit/hit_test.h"
 #include "toolkit/toolkit_state.h"
 
 namespace {
@@ -54,26 +54,13 @@ int32_t Clamped(int64_t v) {
     return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
 }
 
-// Where the control is seen and hit. A scroll bar with no thumb to show (no content size, or an
-// axis it does not know) is its whole rectangle.
+// Where the control is seen and hit. A control with no part to hit (a scroll bar with no thumb
+// to show, for one) is its whole rectangle.
 OsRect WhereItIs(const Control& c) {
-    int64_t left = c.x;
-    int64_t top = c.y;
-    int64_t width = c.width;
-    int64_t height = c.height;
-    const bool along = c.orientation == 0;
-    const bool down = c.orientation == 1;
-    if (c.type == ControlSliderKnob) {
-        if (along) left += c.value;
-        if (down) top += c.value;
-    } else if (c.type == ControlScrollBar && c.rangeEnd != 0 && along) {
-        left += c.thumbOffset;
-        width = ScrollThumbLength(c);
-    } else if (c.type == ControlScrollBar && c.rangeEnd != 0 && down) {
-        top += c.thumbOffset;
-        height = ScrollThumbLength(c);
-    }
-    return OsRect{Clamped(left), Clamped(top), Clamped(left + width), Clamped(top + height)};
+    HitBox b{};
+    if (!FindHitBox(c, &b)) b = HitBox{c.x, c.y, c.width, c.height};
+    return OsRect{Clamped(b.left), Clamped(b.top), Clamped(b.left + b.width),
+                  Clamped(b.top + b.height)};
 }
 
 void SetNumber(int32_t number, AccessibleItem* item) {

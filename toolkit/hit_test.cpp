@@ -4,33 +4,36 @@
 #include "toolkit/scroll_thumb.h"
 #include "toolkit/toolkit_state.h"
 
-namespace {
-
-bool Inside(int32_t px, int32_t py, int64_t left, int64_t top, int64_t width, int64_t height) {
-    return px >= left && px < left + width && py >= top && py < top + height;
-}
-
-bool Hits(const Control& c, int32_t px, int32_t py) {
+bool FindHitBox(const Control& c, HitBox* box) {
+    *box = HitBox{c.x, c.y, c.width, c.height};
+    const bool along = c.orientation == 0;
+    const bool down = c.orientation == 1;
     switch (c.type) {
         case ControlSliderKnob:
-            // Only the knob, moved along its axis by its offset.
-            if (c.orientation == 0)
-                return Inside(px, py, int64_t{c.x} + c.value, c.y, c.width, c.height);
-            if (c.orientation == 1)
-                return Inside(px, py, c.x, int64_t{c.y} + c.value, c.width, c.height);
-            return false;
-        case ControlScrollBar: {
-            // Only the thumb. A bar without content size has no thumb to hit.
-            if (c.rangeEnd == 0 || (c.orientation != 0 && c.orientation != 1)) return false;
-            int64_t thumb = ScrollThumbLength(c);
-            if (c.orientation == 0) {
-                return Inside(px, py, int64_t{c.x} + c.thumbOffset, c.y, thumb, c.height);
+            if (along) box->left += c.value;
+            if (down) box->top += c.value;
+            return along || down;
+        case ControlScrollBar:
+            if (c.rangeEnd == 0 || !(along || down)) return false;
+            if (along) {
+                box->left += c.thumbOffset;
+                box->width = ScrollThumbLength(c);
+            } else {
+                box->top += c.thumbOffset;
+                box->height = ScrollThumbLength(c);
             }
-            return Inside(px, py, c.x, int64_t{c.y} + c.thumbOffset, c.width, thumb);
-        }
+            return true;
         default:
-            return Inside(px, py, c.x, c.y, c.width, c.height);
+            return true;
     }
+}
+
+namespace {
+
+bool Hits(const Control& c, int32_t px, int32_t py) {
+    HitBox b{};
+    return FindHitBox(c, &b) && px >= b.left && px < b.left + b.width && py >= b.top &&
+           py < b.top + b.height;
 }
 
 }  // namespace
