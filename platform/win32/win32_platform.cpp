@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "platform/platform.h"
+#include "platform/win32/win32_text.h"
 
 #include <algorithm>
 #include <cstring>
@@ -9,6 +10,20 @@
 #include <vector>
 
 static_assert(sizeof(PAINTSTRUCT) <= sizeof(OsPaint::opaque));
+
+bool Widen(const char* text, int32_t length, UINT codePage, std::wstring* wide) {
+    wide->clear();
+    if (length == 0 || (length < 0 && *text == '\0')) return true;
+    const DWORD flags = codePage == CP_UTF8 ? MB_ERR_INVALID_CHARS : 0;
+    const int size = MultiByteToWideChar(codePage, flags, text, length, nullptr, 0);
+    if (size <= 0) return false;
+    wide->resize(static_cast<size_t>(size));
+    if (MultiByteToWideChar(codePage, flags, text, length, wide->data(), size) != size) {
+        return false;
+    }
+    if (length < 0) wide->pop_back();  // the terminating zero, which std::wstring keeps itself
+    return true;
+}
 
 namespace {
 HWND Hwnd(WindowHandle window) {
@@ -34,21 +49,6 @@ void ToWin(const OsMessage& from, MSG* to) {
     to->message = from.message;
     to->wParam = from.wParam;
     to->lParam = from.lParam;
-}
-
-// UTF-8 to UTF-16 for the wide-character calls; false for text that is not valid UTF-8.
-bool Widen(const char* text, std::wstring* wide) {
-    wide->clear();
-    if (*text == '\0') return true;
-    const int length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text, -1, nullptr, 0);
-    if (length <= 0) return false;
-    wide->resize(static_cast<size_t>(length));
-    if (MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text, -1, wide->data(), length) !=
-        length) {
-        return false;
-    }
-    wide->pop_back();  // the terminating zero, which std::wstring keeps itself
-    return true;
 }
 
 void FromWin(const MSG& from, OsMessage* to) {
@@ -87,7 +87,7 @@ WindowHandle OsCreateWindow(uint32_t exStyle, const char* className, const char*
     // UTF-16: set through the wide default handling, a title outside that code page shows as
     // written in the caption, the task bar and the window switcher.
     std::wstring wideTitle;
-    if (window != nullptr && title != nullptr && Widen(title, &wideTitle)) {
+    if (window != nullptr && title != nullptr && Widen(title, -1, CP_UTF8, &wideTitle)) {
         DefWindowProcW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wideTitle.c_str()));
     }
     return Handle(window);
@@ -231,11 +231,13 @@ LResult OsDispatchMessage(const OsMessage* message) {
 
 ProcessHandle OsCreateProcess(const OsProcessStart& start) {
     std::wstring application;
-    if (start.applicationName != nullptr && !Widen(start.applicationName, &application)) {
+    if (start.applicationName != nullptr &&
+        !Widen(start.applicationName, -1, CP_UTF8, &application)) {
         return nullptr;
     }
     std::wstring commandLine;
-    if (start.commandLine != nullptr && !Widen(start.commandLine, &commandLine)) return nullptr;
+    if (start.commandLine != nullptr && !Widen(start.commandLine, -1, CP_UTF8, &commandLine))
+        return nullptr;
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     startup.dwFlags = start.startupFlags;

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/win32/win32_text.h"
+
 namespace {
 
 ReaderCalls calls{};
@@ -57,16 +59,8 @@ const ReaderCalls* GetReaderCalls() {
 
 HRESULT NewBstr(const char* text, int32_t length, UINT codePage, BSTR* out) {
     *out = nullptr;
-    const DWORD flags = codePage == CP_UTF8 ? MB_ERR_INVALID_CHARS : 0;
     std::wstring wide;
-    if (length > 0) {
-        const int size = MultiByteToWideChar(codePage, flags, text, length, nullptr, 0);
-        if (size <= 0) return E_FAIL;
-        wide.resize(static_cast<size_t>(size));
-        if (MultiByteToWideChar(codePage, flags, text, length, wide.data(), size) != size) {
-            return E_FAIL;
-        }
-    }
+    if (length > 0 && !Widen(text, length, codePage, &wide)) return E_FAIL;
     *out = calls.sysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
     return *out != nullptr ? S_OK : E_OUTOFMEMORY;
 }
