@@ -1,9 +1,12 @@
 // The launcher runs with administrator rights, so the installer is started by its full path in
 // the launcher's own folder: a file of the same name planted in the current directory or on the
-// search path must never run in its place. The command line stays the bare file name.
+// search path must never run in its place. The command line is the bare file name; with
+// arguments, the quoted full path and then the arguments, so that the installer finds them from
+// its argv[1] on whatever its folder's name.
 #include "launcher/installer_start.h"
 
 #include <cstring>
+#include <initializer_list>
 
 #include "display/display.h"
 #include "display/window_proc.h"
@@ -12,6 +15,21 @@
 namespace {
 // The longest folder the platform can name, in UTF-8 (up to 3 bytes a UTF-16 unit), and the name.
 constexpr uint32_t kPathSize = 3 * 32768 + 64;
+// Room for the quoted path, a blank and the arguments: the platform refuses more than its own
+// limit of a command line anyway.
+constexpr uint32_t kCommandLineSize = kPathSize + 4096;
+
+// Copies the pieces one after another into `out`; false, and nothing to use, when they do not fit.
+bool Join(char* out, uint32_t size, std::initializer_list<const char*> pieces) {
+    uint32_t used = 0;
+    for (const char* piece : pieces) {
+        const size_t length = std::strlen(piece);
+        if (length >= size - used) return false;
+        std::memcpy(out + used, piece, length + 1);
+        used += static_cast<uint32_t>(length);
+    }
+    return true;
+}
 
 // Dispatches what is queued: the window procedure repaints the last frame on paint requests and
 // records the rest, which nothing reads any more; the system's default handling answers as
@@ -26,17 +44,16 @@ void DispatchPending() {
 
 void (*installerStarted)() = nullptr;
 
-void RunInstaller(const char* fileName) {
+void RunInstaller(const char* fileName, const char* arguments) {
+    static char folder[kPathSize];
     static char path[kPathSize];
-    if (!OsGetProgramFolder(path, kPathSize)) return;
-    const size_t folderLength = std::strlen(path);
-    const size_t nameLength = std::strlen(fileName);
-    if (folderLength + nameLength + 1 > kPathSize) return;
-    std::memcpy(path + folderLength, fileName, nameLength + 1);
-
-    char commandLine[64];
-    if (nameLength + 1 > sizeof commandLine) return;
-    std::memcpy(commandLine, fileName, nameLength + 1);
+    static char commandLine[kCommandLineSize];
+    if (!OsGetProgramFolder(folder, kPathSize) || !Join(path, kPathSize, {folder, fileName}))
+        return;
+    const bool joined = arguments == nullptr
+                            ? Join(commandLine, kCommandLineSize, {fileName})
+                            : Join(commandLine, kCommandLineSize, {"\"", path, "\" ", arguments});
+    if (!joined) return;
     OsProcessStart start{path,   commandLine, true, NORMAL_PRIORITY_CLASS, STARTF_USESHOWWINDOW,
                          SW_HIDE};
     ProcessHandle process = OsCreateProcess(start);

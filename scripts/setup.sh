@@ -8,7 +8,7 @@ VARORIZO_PACKAGES=(cmake make g++ pkg-config googletest libgtest-dev libbenchmar
     clang libclang-rt-14-dev
     libpixman-1-dev g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools wine64 xvfb
     xdotool x11-utils imagemagick libspng-dev zip osslsigncode openssl
-    libsdl2-dev libfreetype-dev fonts-dejavu-core)
+    libsdl2-dev libfreetype-dev fonts-dejavu-core libinih-dev)
 source "$VARORIZO_ROOT/scripts/wine-env.sh"
 WINE=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver

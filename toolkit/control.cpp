@@ -15,16 +15,21 @@ ControlList* CreateControlList() {
 
 void AddImageButton(int32_t y, int32_t id, RgbPicture imageNormal, RgbPicture imageHover,
                     RgbPicture imagePressed) {
+    AddImageButtonAt(628, y, 156, 93, id, imageNormal, imageHover, imagePressed);
+}
+
+void AddImageButtonAt(int32_t x, int32_t y, int32_t width, int32_t height, int32_t id,
+                      RgbPicture imageNormal, RgbPicture imageHover, RgbPicture imagePressed) {
     // A list whose slot block was refused has nowhere to put the control.
     if (activeList == nullptr || activeList->items == nullptr) return;
     if (activeList->count >= activeList->capacity) return;
     Control& c = activeList->items[activeList->count];
     ++activeList->count;
     c.visible = 0;
-    c.x = 628;
+    c.x = x;
     c.y = y;
-    c.width = 156;
-    c.height = 93;
+    c.width = width;
+    c.height = height;
     c.type = ControlImageButton;
     c.flags = FlagFade;
     c.id = id;

@@ -160,3 +160,6 @@ ControlList* CreateControlList();
 // `visible`. A full list, or one without its slot block, is left unchanged.
 void AddImageButton(int32_t y, int32_t id, RgbPicture imageNormal, RgbPicture imageHover,
                     RgbPicture imagePressed);
+// The same at any place inside the frame, for pictures of `width` x `height` pixels.
+void AddImageButtonAt(int32_t x, int32_t y, int32_t width, int32_t height, int32_t id,
+                      RgbPicture imageNormal, RgbPicture imageHover, RgbPicture imagePressed);

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -187,3 +188,106 @@ TEST_F(ArtworkFolder, AnIconFileIsTakenAsItIsAndNoIconMeansTheDrawnOne) {
 }
 
 }  // namespace
+
+// A menu of two buttons on the test pictures: German's, with its rest picture, in the default
+// column's first place, and English's, whose rest picture is made, in the window's corner.
+const char* const kGoodMenu =
+    "; the test menu\n"
+    "[button 1]\nname = Deutsch\npicture = german\nrun = setup.exe\n"
+    "arguments = /LANG=de \"C:\\My Apps\"\nlanguage = de\n"
+    "\n[Button 2]\nname = Two\npicture = english\nrun = zwei.exe\nx = 644\ny = 507\n";
+
+struct BadMenu {
+    const char* what;
+    const char* from;  // a part of the good menu, replaced by `to`; "" replaces the whole menu
+    std::string to;
+    std::string message;  // '$' stands for the folder's path; empty: the menu is good
+    std::function<void(const std::string& folder)> spoil = nullptr;
+};
+
+const BadMenu kBadMenus[] = {
+    {"the good menu", "", kGoodMenu, ""},
+    {"no buttons", "", "; nothing yet\n",
+     "$/menu.ini: no buttons: give [button 1] and on, up to "
+     "[button 10]"},
+    {"an eleventh button", "[Button 2]", "[button 11]",
+     "$/menu.ini:9: unknown section [button 11]: the sections are [button 1] to [button 10], one "
+     "a button"},
+    {"a gap in the numbers", "[Button 2]", "[button 3]",
+     "$/menu.ini:9: [button 3] follows [button 1]: number the buttons 1, 2, 3 and on, in order"},
+    {"an unknown key", "language = de", "colour = red",
+     "$/menu.ini:7: unknown key \"colour\" in [button 1]: the keys are name, picture, run, "
+     "arguments, x, y and language"},
+    {"a missing key", "run = zwei.exe\n", "",
+     "$/menu.ini:9: [button 2] has no run: a button needs name, picture and run"},
+    {"a duplicate key", "y = 507", "y = 507\nY = 21",
+     "$/menu.ini:15: \"y\" is given twice in [button 2]"},
+    {"x without y", "y = 507\n", "",
+     "$/menu.ini:9: [button 2] gives x or y alone: give both, or "
+     "neither"},
+    {"an indented key", "y = 507", "  y = 507",
+     "$/menu.ini:14: the line starts with a blank: write "
+     "each key at the start of a line"},
+    {"a line inih cannot read", "y = 507", "y 507",
+     "$/menu.ini:14: not a [section], a key = value "
+     "or a comment"},
+    {"a button past the window's edge", "x = 644", "x = 645",
+     "$/menu.ini:9: [button 2], 156 x 93 pixels at x 645, y 507, reaches past the 800 x 600 "
+     "window"},
+    {"two buttons that overlap", "x = 644\ny = 507", "x = 600\ny = 150",
+     "$/menu.ini:9: [button 2] overlaps [button 1]"},
+    {"a missing picture", "english", "spanish",
+     "$/menu.ini:11: $/button-spanish-lit.png: missing: the lit [button 2]",
+     [](const std::string& f) { fs::remove(f + "/button-english-lit.png"); }},
+    {"lit and rest pictures of different sizes", "", kGoodMenu,
+     "$/menu.ini:4: $/button-german-rest.png: 156 x 92 pixels, but the [button 1] at rest, like "
+     "its lit picture, must be 156 x 93",
+     [](const std::string& f) { WritePlain(f + "/button-german-rest.png", 156, 92, 3); }},
+    {"a rest picture checked at its button's own place", "language = de", "x = 628\ny = 84",
+     "$/menu.ini:4: $/button-german-rest.png: differs from background.png at x 0, y 0 (red, green, "
+     "blue 42 50 230 against 40 172 208 at x 628, y 84 of the background)"},
+    {"a run with a folder", "run = setup.exe", "run = ..\\setup.exe",
+     "$/menu.ini:5: run \"..\\setup.exe\" is not a bare file name ending in .exe: give the file's "
+     "name alone, without a folder or a drive"},
+    {"a run that is no program", "zwei.exe", "zwei.bat",
+     "$/menu.ini:12: run \"zwei.bat\" is not a bare file name ending in .exe: give the file's "
+     "name alone, without a folder or a drive"},
+    {"a device for a run", "zwei.exe", "Con.exe",
+     "$/menu.ini:12: run \"Con.exe\" is not a bare file name ending in .exe: \"Con\" names a "
+     "device, not a file"},
+    {"an empty name", "name = Two", "name =",
+     "$/menu.ini:10: name \"\" is not a name a screen reader can say: give 1 to 100 bytes of UTF-8 "
+     "text without control characters"},
+    {"a name too long", "Two", std::string(101, 'x'),
+     "$/menu.ini:10: name \"" + std::string(101, 'x') +
+         "\" is not a name a screen reader can say: give 1 to 100 bytes of UTF-8 text without "
+         "control characters"},
+    {"arguments longer than a menu line holds", "/LANG=de", std::string(190, 'a'),
+     "$/menu.ini:6: the line is longer than 198 bytes, the most a line of the menu may hold"},
+};
+
+TEST_F(ArtworkFolder, EachBadMenuStopsTheToolWithOneLineNamingItsLineAndFault) {
+    for (const BadMenu& bad : kBadMenus) {
+        SCOPED_TRACE(bad.what);
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        ASSERT_TRUE(WriteTestPictures(folder));
+        for (const char* unused :
+             {"button-french-lit.png", "button-french-rest.png", "button-italian-lit.png"}) {
+            fs::remove(folder + "/" + unused);
+        }
+        std::string menu = *bad.from == '\0' ? bad.to : kGoodMenu;
+        if (*bad.from != '\0') menu.replace(menu.find(bad.from), std::strlen(bad.from), bad.to);
+        FILE* out = std::fopen((folder + "/menu.ini").c_str(), "wb");
+        std::fputs(menu.c_str(), out);
+        std::fclose(out);
+        if (bad.spoil) bad.spoil(folder);
+        std::string message = bad.message;
+        for (size_t at = message.find('$'); at != std::string::npos; at = message.find('$', at))
+            message.replace(at, 1, folder);
+        ToolRun run = RunArtgen("--from " + folder + " --source " + root + "/out.cpp");
+        EXPECT_EQ(run.status, message.empty() ? 0 : 1);
+        EXPECT_EQ(run.output.substr(0, message.size()), message);
+        EXPECT_EQ(run.output.empty(), message.empty()) << run.output;
+    }
+}

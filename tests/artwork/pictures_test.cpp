@@ -18,12 +18,14 @@ struct Button {
     const uint8_t* lit;
 };
 
+// The default menu's four buttons, in its order.
 const Button kButtons[4] = {
-    {"German", artButtonGermanRest, artButtonGermanLit},
-    {"English", artButtonEnglishRest, artButtonEnglishLit},
-    {"French", artButtonFrenchRest, artButtonFrenchLit},
-    {"Italian", artButtonItalianRest, artButtonItalianLit},
+    {"German", artMenu[0].rest, artMenu[0].lit},
+    {"English", artMenu[1].rest, artMenu[1].lit},
+    {"French", artMenu[2].rest, artMenu[2].lit},
+    {"Italian", artMenu[3].rest, artMenu[3].lit},
 };
+constexpr int kArtButtonBytes = kArtButtonWidth * kArtButtonHeight * 3;
 
 // One channel of the background, 0 = red, 1 = green, 2 = blue, as a picture byte would hold it.
 int BackgroundChannel(int x, int y, int channel) {

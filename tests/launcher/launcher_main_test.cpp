@@ -242,10 +242,10 @@ TEST_F(LauncherMainTest, TheScreenShowsTheBackgroundAndAHoveredButtonFadesToItsL
     Ticks(5);
     Check([&] { halfway = activeList->items[1].level == 50; });
     Ticks(5);
-    Check([&] { lit = ScreenShowsButton(artButtonEnglishLit, kEnglishTop); });
+    Check([&] { lit = ScreenShowsButton(artMenu[1].lit, kEnglishTop); });
     MoveTo(300, 300);
     Ticks(10);
-    Check([&] { restAgain = ScreenShowsButton(artButtonEnglishRest, kEnglishTop); });
+    Check([&] { restAgain = ScreenShowsButton(artMenu[1].rest, kEnglishTop); });
     EXPECT_EQ(LauncherMain(SW_SHOWNORMAL), 0);
     EXPECT_TRUE(startedAsBackground);
     EXPECT_TRUE(halfway);
@@ -257,10 +257,8 @@ TEST_F(LauncherMainTest, TheFourButtonsAreVisibleFadingImageButtonsOnTheRightEdg
     EXPECT_EQ(LauncherMain(SW_SHOWNORMAL), 0);
     ASSERT_NE(activeList, nullptr);
     ASSERT_EQ(activeList->count, 4);
-    const uint8_t* rest[] = {artButtonGermanRest, artButtonEnglishRest, artButtonFrenchRest,
-                             artButtonItalianRest};
-    const uint8_t* lit[] = {artButtonGermanLit, artButtonEnglishLit, artButtonFrenchLit,
-                            artButtonItalianLit};
+    const uint8_t* rest[] = {artMenu[0].rest, artMenu[1].rest, artMenu[2].rest, artMenu[3].rest};
+    const uint8_t* lit[] = {artMenu[0].lit, artMenu[1].lit, artMenu[2].lit, artMenu[3].lit};
     for (int32_t i = 0; i < 4; ++i) {
         const Control& c = activeList->items[i];
         EXPECT_EQ(c.visible, 1);

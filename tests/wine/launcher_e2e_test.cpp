@@ -359,10 +359,10 @@ TEST_F(LauncherEndToEndTest, TheWindowShowsTheBackgroundAndAHoveredButtonLightsU
 
     MoveTo(700, kTop[English] + 45);
     Sleep(800);  // ten ticks of 25 ms and more
-    EXPECT_TRUE(ScreenShowsButton(artButtonEnglishLit, English));
+    EXPECT_TRUE(ScreenShowsButton(artMenu[1].lit, English));
     MoveTo(300, 300);
     Sleep(800);
-    EXPECT_TRUE(ScreenShowsButton(artButtonEnglishRest, English));
+    EXPECT_TRUE(ScreenShowsButton(artMenu[1].rest, English));
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(WaitForExit(5000), 0);
 }

@@ -4,7 +4,7 @@
 #include "tools/canvas/canvas.h"
 
 struct LanguageButton {
-    const char* arrayName;  // German, English, French, Italian: names the generated arrays
+    const char* englishName;  // German, English, ...: names its picture files and messages
     const char* label;      // the language's name in that language, UTF-8
     bool restEdgeIsTop;     // the rest picture's faint edge: top row, or else the outer columns
 };

@@ -11,6 +11,7 @@
 #include "artwork/artwork.h"
 #include "tools/artgen/buttons.h"
 #include "tools/artgen/icon.h"
+#include "tools/artgen/menu.h"
 #include "tools/artgen/png.h"
 
 namespace {
@@ -35,18 +36,29 @@ std::string SizeText(int width, int height) {
     return std::to_string(width) + " x " + std::to_string(height);
 }
 
-bool IsKnownName(const std::string& name) {
+bool IsKnownName(const std::string& name, const std::vector<MenuButton>& buttons) {
     if (name == "background.png" || name == "icon.ico") return true;
-    for (int i = 0; i < 4; ++i) {
-        if (name == ButtonFileName(i, "rest") || name == ButtonFileName(i, "lit")) return true;
+    for (const MenuButton& b : buttons) {
+        if (name == ButtonFileName(b.picture, "rest") || name == ButtonFileName(b.picture, "lit"))
+            return true;
     }
     return std::any_of(std::begin(kIconSizes), std::end(kIconSizes),
                        [&name](int size) { return name == IconFileName(size); });
 }
 
-std::string CheckFolder(const std::string& folder) {
+// The folder's menu, from its menu.ini or else the default one, and whether each picture file in
+// it is one the launcher uses.
+std::string CheckFolder(const std::string& folder, std::vector<MenuButton>* buttons,
+                        std::string* menuPath) {
     std::error_code error;
     if (!fs::is_directory(folder, error)) return folder + ": no such folder";
+    menuPath->clear();
+    *buttons = DefaultMenu();
+    if (fs::exists(PathIn(folder, "menu.ini"), error)) {
+        *menuPath = PathIn(folder, "menu.ini");
+        std::string problem = ReadMenu(*menuPath, buttons);
+        if (!problem.empty()) return problem;
+    }
     std::vector<std::string> names;
     for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
         names.push_back(entry.path().filename().string());
@@ -57,7 +69,7 @@ std::string CheckFolder(const std::string& folder) {
         std::string extension = fs::path(name).extension().string();
         for (char& c : extension)
             c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        if ((extension == ".png" || extension == ".ico") && !IsKnownName(name)) {
+        if ((extension == ".png" || extension == ".ico") && !IsKnownName(name, *buttons)) {
             return PathIn(folder, name) +
                    ": not a picture the launcher uses (docs/artwork.md lists the file names)";
         }
@@ -65,19 +77,21 @@ std::string CheckFolder(const std::string& folder) {
     return "";
 }
 
-// Reads one PNG file that must be `width` x `height` pixels, 8 bits a channel or fewer, and
-// without alpha unless `alphaAllowed`. `what` names the picture in messages.
+// Reads one PNG file that must be `width` x `height` pixels (any size when `width` is 0), 8 bits
+// a channel or fewer, and without alpha unless `alphaAllowed`. `what` names the picture in
+// messages.
 std::string ReadPicture(const std::string& path, const std::string& what, int width, int height,
                         bool alphaAllowed, PngPicture* picture) {
     std::error_code error;
     if (!fs::exists(path, error)) {
-        return path + ": missing: " + what + ", " + SizeText(width, height) + " pixels";
+        return path + ": missing: " + what +
+               (width > 0 ? ", " + SizeText(width, height) + " pixels" : "");
     }
     std::vector<uint8_t> file;
     if (!ReadFileBytes(path, &file)) return path + ": cannot be read";
     std::string problem = DecodePng(file, picture);
     if (!problem.empty()) return path + ": not a readable PNG file (" + problem + ")";
-    if (picture->width != width || picture->height != height) {
+    if (width > 0 && (picture->width != width || picture->height != height)) {
         return path + ": " + SizeText(picture->width, picture->height) + " pixels, but " + what +
                " must be " + SizeText(width, height);
     }
@@ -102,17 +116,18 @@ std::vector<uint8_t> RgbOf(const PngPicture& picture) {
     return rgb;
 }
 
-std::string CheckRestPicture(const std::string& path, const std::vector<uint8_t>& rest,
-                             const std::vector<uint8_t>& background, int language) {
-    for (int y = 0; y < kArtButtonHeight; ++y) {
-        for (int x = 0; x < kArtButtonWidth; ++x) {
-            int screenX = kArtButtonLeft + x;
-            int screenY = kArtButtonTop[language] + y;
-            const uint8_t* p = &rest[static_cast<size_t>(y * kArtButtonWidth + x) * 3];
+// A button's rest picture against the background at the button's place.
+std::string CheckRestPicture(const std::string& path, const MenuButton& button,
+                             const std::vector<uint8_t>& background) {
+    for (int y = 0; y < button.height; ++y) {
+        for (int x = 0; x < button.width; ++x) {
+            int screenX = button.left + x;
+            int screenY = button.top + y;
+            const uint8_t* p = &button.rest[static_cast<size_t>(y * button.width + x) * 3];
             const uint8_t* b = &background[static_cast<size_t>(screenY * 800 + screenX) * 3];
             int difference = 0;
             for (int c = 0; c < 3; ++c) difference = std::max(difference, std::abs(p[c] - b[c]));
-            bool edge = x == 0 || y == 0 || x == kArtButtonWidth - 1 || y == kArtButtonHeight - 1;
+            bool edge = x == 0 || y == 0 || x == button.width - 1 || y == button.height - 1;
             if (edge ? difference <= kRestEdgeTolerance : difference == 0) continue;
             auto rgb = [](const uint8_t* v) {
                 return std::to_string(v[0]) + " " + std::to_string(v[1]) + " " +
@@ -198,38 +213,56 @@ std::string CheckIconFile(const std::vector<uint8_t>& file) {
 }  // namespace
 
 std::string ImportPictures(const std::string& folder, Pictures* pictures) {
-    std::string problem = CheckFolder(folder);
+    std::string menuPath;
+    std::string problem = CheckFolder(folder, &pictures->buttons, &menuPath);
     if (!problem.empty()) return problem;
     PngPicture picture;
     problem =
         ReadPicture(PathIn(folder, "background.png"), "the background", 800, 600, false, &picture);
     if (!problem.empty()) return problem;
     pictures->background = RgbOf(picture);
-    for (int i = 0; i < 4; ++i) {
-        std::string language = kLanguageButtons[i].arrayName;
-        std::string lit = PathIn(folder, ButtonFileName(i, "lit"));
-        problem = ReadPicture(lit, "the lit " + language + " button", kArtButtonWidth,
-                              kArtButtonHeight, false, &picture);
+    // A fault of a picture that menu.ini names is told at the line that names it.
+    auto named = [&menuPath](const MenuButton& b, const std::string& fault) {
+        return menuPath.empty() ? fault
+                                : menuPath + ":" + std::to_string(b.pictureLine) + ": " + fault;
+    };
+    // The default menu's buttons have the places the background shows; a menu file's buttons
+    // take the size of their lit pictures.
+    for (MenuButton& b : pictures->buttons) {
+        const int width = menuPath.empty() ? b.width : 0;
+        problem = ReadPicture(PathIn(folder, ButtonFileName(b.picture, "lit")), "the lit " + b.what,
+                              width, b.height, false, &picture);
+        if (!problem.empty()) return named(b, problem);
+        b.lit = RgbOf(picture);
+        b.width = picture.width;
+        b.height = picture.height;
+    }
+    if (!menuPath.empty()) {
+        problem = CheckPlaces(menuPath, pictures->buttons);
         if (!problem.empty()) return problem;
-        pictures->lit[i] = RgbOf(picture);
-        std::string rest = PathIn(folder, ButtonFileName(i, "rest"));
+    }
+    for (MenuButton& b : pictures->buttons) {
+        std::string rest = PathIn(folder, ButtonFileName(b.picture, "rest"));
         std::error_code error;
         if (!fs::exists(rest, error)) {
-            pictures->rest[i] = RestFromBackground(pictures->background, i);
+            b.rest = RestFromBackground(pictures->background, b);
             continue;
         }
-        problem = ReadPicture(rest, "the " + language + " button at rest", kArtButtonWidth,
-                              kArtButtonHeight, false, &picture);
-        if (!problem.empty()) return problem;
-        pictures->rest[i] = RgbOf(picture);
-        problem = CheckRestPicture(rest, pictures->rest[i], pictures->background, i);
-        if (!problem.empty()) return problem;
+        const std::string what =
+            "the " + b.what + " at rest" + (menuPath.empty() ? "" : ", like its lit picture,");
+        problem = ReadPicture(rest, what, b.width, b.height, false, &picture);
+        if (!problem.empty()) return named(b, problem);
+        b.rest = RgbOf(picture);
+        problem = CheckRestPicture(rest, b, pictures->background);
+        if (!problem.empty()) return named(b, problem);
     }
     return "";
 }
 
 std::string ImportIcon(const std::string& folder, std::vector<uint8_t>* icon) {
-    std::string problem = CheckFolder(folder);
+    std::vector<MenuButton> buttons;
+    std::string menuPath;
+    std::string problem = CheckFolder(folder, &buttons, &menuPath);
     if (!problem.empty()) return problem;
     std::string icoPath = PathIn(folder, "icon.ico");
     std::error_code error;

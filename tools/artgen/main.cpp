@@ -1,9 +1,10 @@
-// Makes the launcher's artwork, drawn from the descriptions in this folder or read from a folder
-// of PNG files (--from DIR, checked whole, docs/artwork.md):
-//   artgen [--from DIR] --source FILE.cpp   the pictures as C++ arrays of raw pixels
+// Makes the launcher's artwork and menu, drawn from the descriptions in this folder or read from
+// a folder of PNG files and its menu.ini (--from DIR, checked whole, docs/artwork.md):
+//   artgen [--from DIR] --source FILE.cpp   the pictures as C++ arrays of raw pixels, and the menu
 //   artgen [--from DIR] --icon FILE.ico     the launcher's icon group (drawn unless DIR gives one)
 //   artgen --png DIR                        the drawn pictures as a folder --from can read back,
 //                                           with overview sheets in DIR/overview
+#include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -29,6 +30,22 @@ void WriteBytes(FILE* out, const std::string& declaration, const std::vector<uin
     std::fprintf(out, "};\n");
 }
 
+// A C++ string literal of UTF-8 text: letters, digits and blanks as they are, every other byte
+// as an octal escape, which never runs into the next character.
+std::string Literal(const std::string& text) {
+    std::string literal = "\"";
+    for (unsigned char c : text) {
+        if (std::isalnum(c) || c == ' ' || c == '.' || c == '-' || c == '_') {
+            literal += static_cast<char>(c);
+        } else {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\%03o", c);
+            literal += escape;
+        }
+    }
+    return literal + "\"";
+}
+
 bool WriteSource(const char* path, const Pictures& pictures) {
     FILE* out = std::fopen(path, "w");
     if (out == nullptr) return false;
@@ -41,11 +58,21 @@ bool WriteSource(const char* path, const Pictures& pictures) {
         std::fprintf(out, "%s%uu,", i % 12 == 0 ? "\n" : "", pixel);
     }
     std::fprintf(out, "};\n");
-    for (int i = 0; i < 4; ++i) {
-        std::string name = std::string("const uint8_t artButton") + kLanguageButtons[i].arrayName;
-        WriteBytes(out, name + "Rest[kArtButtonBytes + 4]", pictures.rest[i], 4);
-        WriteBytes(out, name + "Lit[kArtButtonBytes + 4]", pictures.lit[i], 4);
+    const std::vector<MenuButton>& buttons = pictures.buttons;
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        const std::string size = "[" + std::to_string(buttons[i].rest.size() + 4) + "]";
+        WriteBytes(out, "static const uint8_t rest" + std::to_string(i) + size, buttons[i].rest, 4);
+        WriteBytes(out, "static const uint8_t lit" + std::to_string(i) + size, buttons[i].lit, 4);
     }
+    std::fprintf(out, "\nconst ArtMenuButton artMenu[] = {\n");
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        const MenuButton& b = buttons[i];
+        std::fprintf(out, "    {%d, %d, %d, %d, rest%zu, lit%zu, %s, %s, %s, %s},\n", b.left, b.top,
+                     b.width, b.height, i, i, Literal(b.name).c_str(), Literal(b.run).c_str(),
+                     b.hasArguments ? Literal(b.arguments).c_str() : "nullptr",
+                     Literal(b.language).c_str());
+    }
+    std::fprintf(out, "};\nconst int32_t artMenuCount = %zu;\n", buttons.size());
     return std::fclose(out) == 0;
 }
 
@@ -91,18 +118,16 @@ bool WritePreviews(const std::string& dir) {
     std::filesystem::create_directories(dir + "/overview", error);
     bool ok = WritePng(dir + "/background.png", 800, 600, 3, pictures.background);
     std::vector<uint8_t> allLit = pictures.background;
-    for (int i = 0; i < 4; ++i) {
-        ok = WritePng(dir + "/" + ButtonFileName(i, "rest"), kArtButtonWidth, kArtButtonHeight, 3,
-                      pictures.rest[i]) &&
+    for (const MenuButton& b : pictures.buttons) {
+        ok =
+            WritePng(dir + "/" + ButtonFileName(b.picture, "rest"), b.width, b.height, 3, b.rest) &&
+            ok;
+        ok = WritePng(dir + "/" + ButtonFileName(b.picture, "lit"), b.width, b.height, 3, b.lit) &&
              ok;
-        ok = WritePng(dir + "/" + ButtonFileName(i, "lit"), kArtButtonWidth, kArtButtonHeight, 3,
-                      pictures.lit[i]) &&
-             ok;
-        for (int y = 0; y < kArtButtonHeight; ++y) {
-            std::memcpy(
-                &allLit[(static_cast<size_t>(kArtButtonTop[i] + y) * 800 + kArtButtonLeft) * 3],
-                &pictures.lit[i][static_cast<size_t>(y * kArtButtonWidth) * 3],
-                static_cast<size_t>(kArtButtonWidth) * 3);
+        for (int y = 0; y < b.height; ++y) {
+            std::memcpy(&allLit[(static_cast<size_t>(b.top + y) * 800 + b.left) * 3],
+                        &b.lit[static_cast<size_t>(y * b.width) * 3],
+                        static_cast<size_t>(b.width) * 3);
         }
     }
     for (const IconImage& image : icon) {

@@ -23,22 +23,43 @@ std::vector<uint8_t> ToRgb(const Canvas& canvas) {
 
 }  // namespace
 
-std::string ButtonFileName(int language, const char* look) {
-    std::string name = kLanguageButtons[language].arrayName;
-    for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return "button-" + name + "-" + look + ".png";
+std::vector<MenuButton> DefaultMenu() {
+    // The installer names, and the language that each button's words are in.
+    const char* const runs[4] = {"setup_ger.exe", "setup_eng.exe", "setup_fra.exe",
+                                 "setup_ita.exe"};
+    const char* const languages[4] = {"de", "en", "fr", "it"};
+    std::vector<MenuButton> menu(4);
+    for (int i = 0; i < 4; ++i) {
+        MenuButton& b = menu[static_cast<size_t>(i)];
+        b.picture = kLanguageButtons[i].englishName;
+        b.what = b.picture + " button";
+        for (char& c : b.picture)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        b.name = kLanguageButtons[i].label;
+        b.run = runs[i];
+        b.language = languages[i];
+        b.left = kArtButtonLeft;
+        b.top = kArtButtonTop[i];
+        b.width = kArtButtonWidth;
+        b.height = kArtButtonHeight;
+        b.restEdgeIsTop = kLanguageButtons[i].restEdgeIsTop;
+    }
+    return menu;
 }
 
-std::vector<uint8_t> RestFromBackground(const std::vector<uint8_t>& background, int language) {
+std::string ButtonFileName(const std::string& picture, const char* look) {
+    return "button-" + picture + "-" + look + ".png";
+}
+
+std::vector<uint8_t> RestFromBackground(const std::vector<uint8_t>& background,
+                                        const MenuButton& button) {
     std::vector<uint8_t> bytes;
-    for (int y = 0; y < kArtButtonHeight; ++y) {
-        for (int x = 0; x < kArtButtonWidth; ++x) {
-            bool edge = kLanguageButtons[language].restEdgeIsTop
-                            ? y == 0
-                            : x == 0 || x == kArtButtonWidth - 1;
-            size_t at = (static_cast<size_t>(kArtButtonTop[language] + y) * 800 +
-                         static_cast<size_t>(kArtButtonLeft + x)) *
-                        3;
+    for (int y = 0; y < button.height; ++y) {
+        for (int x = 0; x < button.width; ++x) {
+            bool edge = button.restEdgeIsTop ? y == 0 : x == 0 || x == button.width - 1;
+            size_t at =
+                (static_cast<size_t>(button.top + y) * 800 + static_cast<size_t>(button.left + x)) *
+                3;
             for (size_t c = 0; c < 3; ++c) {
                 uint8_t v = background[at + c];
                 if (edge) v = static_cast<uint8_t>(v < 128 ? v + 2 : v - 2);
@@ -54,9 +75,11 @@ Pictures DrawPictures() {
     std::vector<Canvas> lit = DrawButtons(scene);
     Pictures pictures;
     pictures.background = ToRgb(scene);
-    for (int i = 0; i < 4; ++i) {
-        pictures.rest[i] = RestFromBackground(pictures.background, i);
-        pictures.lit[i] = ToRgb(lit[i]);
+    pictures.buttons = DefaultMenu();
+    for (size_t i = 0; i < 4; ++i) {
+        MenuButton& b = pictures.buttons[i];
+        b.rest = RestFromBackground(pictures.background, b);
+        b.lit = ToRgb(lit[i]);
     }
     return pictures;
 }
