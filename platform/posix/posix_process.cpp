@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/posix/command_line.h"
 #include "platform/rules/driver.h"
 
 extern char** environ;
@@ -26,29 +27,6 @@ struct Process {
 // The longest wait between two looks at the process while nothing else wakes the thread.
 constexpr uint32_t kProcessLookMs = 25;
 
-// Splits a command line as Windows programs do: blanks separate, double quotes group.
-std::vector<std::string> SplitCommandLine(const char* line) {
-    std::vector<std::string> words;
-    std::string word;
-    bool quoted = false;
-    bool any = false;
-    for (const char* c = line; *c != '\0'; ++c) {
-        if (*c == '"') {
-            quoted = !quoted;
-            any = true;
-        } else if ((*c == ' ' || *c == '\t') && !quoted) {
-            if (any) words.push_back(word);
-            word.clear();
-            any = false;
-        } else {
-            word += *c;
-            any = true;
-        }
-    }
-    if (any) words.push_back(word);
-    return words;
-}
-
 bool Executable(const std::string& path) {
     return access(path.c_str(), X_OK) == 0;
 }
@@ -56,6 +34,7 @@ bool Executable(const std::string& path) {
 // Without an application name the program is searched for as Windows does: the program's own
 // folder first, then the current directory, then the search path.
 std::string FindProgram(const std::string& name) {
+    if (name.empty()) return "";  // the program's folder itself would pass as executable
     if (name.find('/') != std::string::npos) return name;
     char folder[PATH_MAX + 1];
     if (OsGetProgramFolder(folder, sizeof folder) && Executable(folder + name)) {
