@@ -1,5 +1,6 @@
 # What ships for Windows: launcher.exe and cartoons.dll, each with the product's version
-# information (cmake/product.cmake), the integrator's guide and the licence, with their SHA-256
+# information (cmake/product.cmake), the autorun.inf that starts the launcher from a disc
+# (cmake/autorun.cmake), the integrator's guide and the licence, with their SHA-256
 # checksums; CPack packs them as one ZIP for the build's architecture (cpack --preset win64, or
 # win32), the same bytes from every build of the same sources. When VARORIZO_SIGN_P12 is set in
 # its environment, the two files are signed before they are packed (cmake/sign_files.cmake).
@@ -30,8 +31,11 @@ endfunction()
 varorizo_shipped(launcher launcher.exe 1 "installation start menu")
 varorizo_shipped(cartoons cartoons.dll 2 "cartoon effect names")
 
-set(VARORIZO_PACKAGE_FILES launcher.exe cartoons.dll artwork.md LICENSE.txt)
+include(${CMAKE_SOURCE_DIR}/cmake/autorun.cmake)
+varorizo_write_autorun(${CMAKE_BINARY_DIR}/autorun.inf "${VARORIZO_PRODUCT_NAME}")
+set(VARORIZO_PACKAGE_FILES launcher.exe cartoons.dll autorun.inf artwork.md LICENSE.txt)
 install(PROGRAMS $<TARGET_FILE:launcher> $<TARGET_FILE:cartoons> DESTINATION .)
+install(FILES ${CMAKE_BINARY_DIR}/autorun.inf DESTINATION .)
 install(FILES ${CMAKE_SOURCE_DIR}/docs/artwork.md DESTINATION .)
 install(FILES ${CMAKE_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 install(CODE "set(VARORIZO_PACKAGE_FILES [==[${VARORIZO_PACKAGE_FILES}]==])
