@@ -14,14 +14,19 @@
 namespace {
 HANDLE guard = nullptr;  // the product's guard, held until the process ends; null without one
 
+// The product's name, which the build has checked to be UTF-8 of at most 100 bytes.
+std::wstring ProductName() {
+    wchar_t product[128];
+    const int length = MultiByteToWideChar(CP_UTF8, 0, kProductName, -1, product, 128);
+    return length > 0 ? std::wstring(product, static_cast<size_t>(length - 1)) : std::wstring();
+}
+
 // The session's namespace, then the product's name, in which a backslash (it would name another
-// namespace) becomes a slash. The build has checked that the name is UTF-8 of at most 100 bytes.
+// namespace) becomes a slash.
 std::wstring GuardName() {
     std::wstring name = L"Local\\Varorizo launcher: ";
     const size_t prefix = name.size();
-    wchar_t product[128];
-    const int length = MultiByteToWideChar(CP_UTF8, 0, kProductName, -1, product, 128);
-    if (length > 0) name.append(product, static_cast<size_t>(length - 1));
+    name += ProductName();
     for (size_t i = prefix; i < name.size(); ++i) {
         if (name[i] == L'\\') name[i] = L'/';
     }
@@ -31,7 +36,7 @@ std::wstring GuardName() {
 // The other launcher's window, whose class is the product's name, in front and not minimised.
 // A launcher that has not made its window yet shows it in front by itself.
 void BringForward() {
-    HWND other = FindWindowA(kProductName, nullptr);
+    HWND other = FindWindowW(ProductName().c_str(), nullptr);
     if (other == nullptr) return;
     if (IsIconic(other)) ShowWindowAsync(other, SW_RESTORE);
     SetForegroundWindow(other);

@@ -39,7 +39,21 @@ HDC Hdc(DeviceContext dc) {
 // The portable window procedure has the C calling convention; USER32 calls this one.
 WindowProc registeredProc = nullptr;
 
+// The class is registered through the wide calls, so that its name reads back as written, and
+// the system hands this procedure characters in UTF-16. The portable procedure keeps seeing them
+// in the ANSI code page, as the pump's ANSI calls have always given them.
 LRESULT CALLBACK WindowProcTrampoline(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const bool character = message == WM_CHAR || message == WM_SYSCHAR || message == WM_DEADCHAR ||
+                           message == WM_SYSDEADCHAR;
+    if (character && wParam > 0x7F && wParam <= 0xFFFF) {
+        const wchar_t wide = static_cast<wchar_t>(wParam);
+        char ansi[2] = {'?', 0};
+        if (WideCharToMultiByte(CP_ACP, 0, &wide, 1, ansi, 2, nullptr, nullptr) == 1) {
+            wParam = static_cast<unsigned char>(ansi[0]);
+        } else {
+            wParam = '?';
+        }
+    }
     return registeredProc(Handle(window), message, wParam, lParam);
 }
 
@@ -64,33 +78,36 @@ ModuleHandle OsGetModuleHandle() {
 }
 
 bool OsRegisterClass(const OsWindowClass& windowClass) {
+    std::wstring className;
+    if (!Widen(windowClass.className, -1, CP_UTF8, &className)) return false;
     registeredProc = windowClass.proc;
     auto instance = reinterpret_cast<HINSTANCE>(windowClass.instance);
-    WNDCLASSA wc{};
+    WNDCLASSW wc{};
     wc.style = windowClass.style;
     wc.lpfnWndProc = WindowProcTrampoline;
     wc.hInstance = instance;
     if (windowClass.iconResource != 0) {
-        wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(windowClass.iconResource));
+        wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(windowClass.iconResource));
     }
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.lpszClassName = windowClass.className;
-    return RegisterClassA(&wc) != 0;
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.lpszClassName = className.c_str();
+    return RegisterClassW(&wc) != 0;
 }
 
+// Class name and title are UTF-8: through the wide call, a title outside the ANSI code page shows
+// as written in the caption, the task bar and the window switcher.
 WindowHandle OsCreateWindow(uint32_t exStyle, const char* className, const char* title,
                             uint32_t style, int32_t x, int32_t y, int32_t width, int32_t height,
                             ModuleHandle instance) {
-    HWND window = CreateWindowExA(exStyle, className, title, style, x, y, width, height, nullptr,
-                                  nullptr, reinterpret_cast<HINSTANCE>(instance), nullptr);
-    // The window's messages carry text in the ANSI code page, but the system keeps its title in
-    // UTF-16: set through the wide default handling, a title outside that code page shows as
-    // written in the caption, the task bar and the window switcher.
+    std::wstring wideClass;
     std::wstring wideTitle;
-    if (window != nullptr && title != nullptr && Widen(title, -1, CP_UTF8, &wideTitle)) {
-        DefWindowProcW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wideTitle.c_str()));
+    if (!Widen(className, -1, CP_UTF8, &wideClass) ||
+        (title != nullptr && !Widen(title, -1, CP_UTF8, &wideTitle))) {
+        return nullptr;
     }
-    return Handle(window);
+    return Handle(CreateWindowExW(
+        exStyle, wideClass.c_str(), title != nullptr ? wideTitle.c_str() : nullptr, style, x, y,
+        width, height, nullptr, nullptr, reinterpret_cast<HINSTANCE>(instance), nullptr));
 }
 
 bool OsDestroyWindow(WindowHandle window) {
@@ -200,7 +217,7 @@ bool OsReleaseCapture() {
 }
 
 LResult OsDefWindowProc(WindowHandle window, uint32_t message, WParam wParam, LParam lParam) {
-    return DefWindowProcA(Hwnd(window), message, wParam, lParam);
+    return DefWindowProcW(Hwnd(window), message, wParam, lParam);
 }
 
 bool OsPeekMessage(OsMessage* message, WindowHandle filter, uint32_t removeFlags) {

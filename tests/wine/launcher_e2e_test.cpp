@@ -23,9 +23,17 @@ const int32_t kTop[4] = {83, 195, 307, 419};
 enum Language { German, English, French, Italian };
 const char* const kInstaller[4] = {"setup_ger.exe", "setup_eng.exe", "setup_fra.exe",
                                    "setup_ita.exe"};
-// The product of tests/release/custom_product.cmake, which builds it with these settings.
+// The product of tests/release/custom_product.cmake, which builds it with these settings and
+// this menu of three buttons of their own sizes and colours on a plain background.
 const char kCustomProduct[] = "Ångström Studio 製品";
 const wchar_t kCustomProductWide[] = L"Ångström Studio 製品";
+const struct {
+    RECT place;
+    uint32_t lit;
+    const char* run;
+} kCustomMenu[3] = {{{40, 60, 240, 110}, 0xe0a020, "Breit.exe"},
+                    {{300, 200, 390, 340}, 0x20c060, "setup.exe"},
+                    {{700, 540, 740, 570}, 0xc02060, "Größe.exe"}};
 
 std::wstring Wide(const std::string& utf8) {
     std::wstring wide(utf8.size(), L'\0');
@@ -219,15 +227,15 @@ protected:
         HWND found = nullptr;
         for (int32_t i = 0; i < 200 && found == nullptr; ++i) {
             Sleep(25);
-            found = FindWindowA(product, nullptr);
+            found = FindWindowW(Wide(product).c_str(), nullptr);
         }
         return found;
     }
     // Starts the launcher, with a show command in its start-up information if one is given.
-    void Start(int32_t showCommand = -1) {
+    void Start(int32_t showCommand = -1, const char* product = "Varorizo") {
         process = Launch(launcherFile, showCommand);
         ASSERT_NE(process, nullptr);
-        window = FindLauncherWindow("Varorizo");
+        window = FindLauncherWindow(product);
         ASSERT_NE(window, nullptr);
         Sleep(700);  // the first paints
         POINT p{0, 0};
@@ -599,6 +607,40 @@ TEST_F(LauncherEndToEndTest, ASecondLauncherOfTheProductEndsWithZeroAndStartsNot
     EXPECT_EQ(Count(ReadFile(app + "standin.log"), "command="), 1u);
     WriteFile(app + "standin.stop", "");
     EXPECT_EQ(WaitForExit(10000), 0);
+}
+
+// An integrator's menu: each button lights at its own place and size, and the chosen one's
+// program, named outside ASCII, gets the arguments as argv[1] on.
+TEST_F(LauncherEndToEndTest, AnIntegratorsMenuLightsItsOwnButtonsAndPassesTheArguments) {
+    ASSERT_TRUE(CopyFileW(Wide(WindowsPath(VARORIZO_CUSTOM_LAUNCHER)).c_str(),
+                          FileName(app + "custom.exe").c_str(), FALSE));
+    launcherFile = "custom.exe";
+    for (const auto& button : kCustomMenu) InstallStandIn(app, button.run);
+    Start(-1, kCustomProduct);
+    for (const auto& button : kCustomMenu) {
+        const RECT& r = button.place;
+        MoveTo((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        Sleep(800);
+        std::vector<uint32_t> client = ClientOnScreen();
+        ASSERT_EQ(client.size(), 800u * 600u);
+        size_t lit = 0;
+        for (size_t i = 0; i < client.size(); ++i) lit += client[i] == button.lit;
+        EXPECT_EQ(lit, size_t(r.right - r.left) * size_t(r.bottom - r.top)) << button.run;
+        EXPECT_EQ(client[size_t(r.top) * 800 + size_t(r.left)], button.lit) << button.run;
+        EXPECT_EQ(client[size_t(r.bottom - 1) * 800 + size_t(r.right - 1)], button.lit);
+    }
+    Xdotool("click 1");
+    EXPECT_EQ(WaitForExit(10000), 0);
+    const std::string log = ReadFile(app + "standin.log");
+    EXPECT_NE(log.find("command=\"" + app +
+                       "Größe.exe\" /LANG=de /DIR=\"C:\\My Apps\" say "
+                       "\\\"hi\\\" \"a b\"\n"),
+              std::string::npos)
+        << log;
+    EXPECT_NE(log.find("arg=/LANG=de\narg=/DIR=C:\\My Apps\narg=say\narg=\"hi\"\narg=a b\n"),
+              std::string::npos)
+        << log;
+    EXPECT_EQ(Count(log, "command="), 1u) << log;
 }
 
 // The guard is named after the product: a launcher of another product runs beside the first, and

@@ -1,8 +1,9 @@
-// Stands in for an installer in the end-to-end tests: records how it was started into
-// standin.log beside itself (UTF-8), runs for a while and ends with exit code 42. A file
-// standin.run beside it may hold two numbers: its run time in milliseconds (1500 without the
-// file) and the run time of a further program that it starts and leaves running (0: none). Each
-// ends early once a file standin.stop, or child.stop for the further one, appears beside it.
+// Stands in for an installer in the end-to-end tests: records how it was started, and the
+// arguments its C runtime hands to main, into standin.log beside itself (UTF-8), runs for a while
+// and ends with exit code 42. A file standin.run beside it may hold two numbers: its run time in
+// milliseconds (1500 without the file) and the run time of a further program that it starts and
+// leaves running (0: none). Each ends early once a file standin.stop, or child.stop for the
+// further one, appears beside it.
 #include <windows.h>
 
 #include <cstdio>
@@ -71,6 +72,8 @@ int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*comma
     std::snprintf(flags, sizeof(flags), "flags=%lu\nshow=%u\n", startup.dwFlags,
                   startup.wShowWindow);
     Log("command=" + Utf8(GetCommandLineW()) + "\ndirectory=" + Utf8(directory) + "\n" + flags);
+    // The arguments as the C runtime hands them to an installer's main.
+    for (int i = 1; i < __argc; ++i) Log(std::string("arg=") + __argv[i] + "\n");
 
     if (childMs > 0) {
         std::wstring commandLine = L"child " + std::to_wstring(childMs);
