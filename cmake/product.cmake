@@ -1,6 +1,6 @@
 # The product an integrator ships the launcher as (docs/artwork.md): its name, which is the
 # launcher's window title and class name and names the guard that lets one launcher of it run at a
-# time; its version; its maker and copyright line. All go into both Windows files' version
+# time; its version; its maker and copyright line; whether keys choose in its menu. All go into both Windows files' version
 # resources. Texts are UTF-8; a value the resources or the window cannot hold stops the
 # configuration with a message that names it.
 set(VARORIZO_PRODUCT_NAME "Varorizo" CACHE STRING
@@ -11,6 +11,9 @@ set(VARORIZO_COMPANY "The Varorizo developers" CACHE STRING
     "The maker named in the version resources")
 set(VARORIZO_COPYRIGHT "" CACHE STRING
     "The copyright line of the version resources; empty: Copyright (C) 2026 and the maker")
+option(VARORIZO_KEYBOARD
+       "Keys choose in the launcher's menu: Tab, the arrows, Home and End move, Enter starts"
+       OFF)
 
 # varorizo_check_text(VARIABLE MAX_BYTES): stops unless VARIABLE holds 1 to MAX_BYTES bytes of
 # UTF-8 text without control characters. The check reads the bytes in hexadecimal, where every
@@ -71,3 +74,10 @@ varorizo_version_numbers("${VARORIZO_PRODUCT_VERSION}" VARORIZO_VERSION_NUMBERS)
 # The name as a C++ string literal's contents.
 string(REPLACE "\\" "\\\\" VARORIZO_PRODUCT_NAME_LITERAL "${VARORIZO_PRODUCT_NAME}")
 string(REPLACE "\"" "\\\"" VARORIZO_PRODUCT_NAME_LITERAL "${VARORIZO_PRODUCT_NAME_LITERAL}")
+
+# Whether keys choose, as a C++ literal.
+if(VARORIZO_KEYBOARD)
+    set(VARORIZO_KEYBOARD_LITERAL true)
+else()
+    set(VARORIZO_KEYBOARD_LITERAL false)
+endif()

@@ -4,3 +4,5 @@
 // The product's name (UTF-8): the window's class name and title, and what the guard that lets one
 // launcher of the product run at a time is named after.
 extern const char kProductName[];
+// Whether keys choose in the menu (launcher/menu_keys.h); without, keys start and light nothing.
+extern const bool kKeysChoose;

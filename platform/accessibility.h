@@ -28,7 +28,13 @@ enum AccessibleState : uint32_t {
     AccessibleChecked = 0x2,
     AccessiblePressed = 0x4,
     AccessibleHot = 0x8,  // under the pointer
+    AccessibleFocusable = 0x10,
+    AccessibleFocused = 0x20,  // the one that keys act on
 };
+
+// What changed about a child, for the readers that listen: it took the keyboard focus, its
+// state (checked) or its value.
+enum class AccessibleEvent : int32_t { Focus, StateChange, ValueChange };
 
 enum class AccessibleValue : int32_t { None, Number, Text };
 
@@ -55,3 +61,7 @@ using AccessibleDescriber = int32_t (*)(int32_t index, AccessibleItem* item);
 // accessibility libraries, from its system folder only.
 LResult OsAnswerAccessibleObject(WindowHandle window, WParam wParam, LParam lParam,
                                  AccessibleDescriber describe);
+
+// Tells listening readers that child `index` (as the describing function counts them) of the
+// window's client area changed. Loads nothing: the platform only passes the news on.
+void OsNotifyAccessibleEvent(WindowHandle window, AccessibleEvent event, int32_t index);

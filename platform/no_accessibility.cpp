@@ -6,3 +6,6 @@ LResult OsAnswerAccessibleObject(WindowHandle window, WParam wParam, LParam lPar
                                  AccessibleDescriber /*describe*/) {
     return OsDefWindowProc(window, WM_GETOBJECT, wParam, lParam);
 }
+
+void OsNotifyAccessibleEvent(WindowHandle /*window*/, AccessibleEvent /*event*/,
+                             int32_t /*index*/) {}

@@ -119,6 +119,10 @@ bool OsCloseHandle(ProcessHandle process);
 // when it does not fit into `size` bytes or cannot be named in UTF-8.
 bool OsGetProgramFolder(char* folder, uint32_t size);
 
+// Keys: whether the key was down when the message taken last from the queue was sent, as
+// GetKeyState tells it.
+bool OsIsKeyDown(int32_t virtualKey);
+
 // Cursor
 bool OsGetCursorPos(OsPoint* point);
 bool OsSetCursorPos(int32_t x, int32_t y);

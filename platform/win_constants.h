@@ -72,7 +72,11 @@
 #define VK_LEFT 0x25
 #define VK_UP 0x26
 #define VK_RIGHT 0x27
+#define VK_DOWN 0x28
 #define VK_DELETE 0x2E
+#define VK_SHIFT 0x10
+#define VK_LSHIFT 0xA0
+#define VK_RMENU 0xA5
 #define VK_F4 0x73
 #define WA_INACTIVE 0
 #define WA_ACTIVE 1

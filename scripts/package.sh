@@ -90,7 +90,7 @@ for preset in win64 win32; do
     echo "Building the $preset package${pictures:+ with the pictures in $pictures}${p12:+, signed}"
     if ! { cmake --preset "$preset" -B "$build" -DVARORIZO_TESTS=OFF \
                -DVARORIZO_ARTWORK_DIR="$pictures" -UVARORIZO_PRODUCT_NAME \
-               -UVARORIZO_PRODUCT_VERSION -UVARORIZO_COMPANY -UVARORIZO_COPYRIGHT \
+               -UVARORIZO_PRODUCT_VERSION -UVARORIZO_COMPANY -UVARORIZO_COPYRIGHT -UVARORIZO_KEYBOARD \
                ${options[@]+"${options[@]}"} &&
            cmake --build "$build" -j"$(nproc)" &&
            (cd "$build" && env VARORIZO_SIGN_P12="$p12" VARORIZO_SIGN_PASSWORD_FILE="$password_file" \

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "display/display.h"
 #include "toolkit/hit_test.h"
 #include "toolkit/toolkit_state.h"
 
@@ -103,6 +104,8 @@ void Describe(const ControlList* list, int32_t i, AccessibleItem* item) {
     if (c.checked != 0) item->states |= AccessibleChecked;
     if (i == pressedIndex) item->states |= AccessiblePressed;
     if (c.hovered == 1) item->states |= AccessibleHot;
+    if (keysMoveFocus) item->states |= AccessibleFocusable;
+    if (i == keyFocusIndex) item->states |= AccessibleFocused;
     item->rect = WhereItIs(c);
     item->name = ControlName(list, i);
     SetValue(c, item);
@@ -143,4 +146,16 @@ int32_t DescribeActiveList(int32_t index, AccessibleItem* item) {
         ++children;
     }
     return children;
+}
+
+void NotifyReaders(int32_t index, AccessibleEvent event) {
+    const ControlList* list = activeList;
+    if (list == nullptr || list->items == nullptr || index < 0 || index >= list->count ||
+        list->items[index].visible != 1) {
+        return;
+    }
+    // Readers count the visible controls only.
+    int32_t child = 0;
+    for (int32_t i = 0; i < index; ++i) child += list->items[i].visible == 1 ? 1 : 0;
+    OsNotifyAccessibleEvent(mainWindow, event, child);
 }

@@ -19,3 +19,7 @@ const char* ControlName(const ControlList* list, int32_t index);
 
 // The describing function over activeList (an AccessibleDescriber).
 int32_t DescribeActiveList(int32_t index, AccessibleItem* item);
+
+// Tells listening screen readers that control `index` of the active list, a visible one, took
+// the key focus or changed its state or value.
+void NotifyReaders(int32_t index, AccessibleEvent event);

@@ -10,6 +10,8 @@
 //                  its pop-up
 //   right release  pressedIndex = -1                                EventRightRelease
 //   timer          hover fade step                                  EventTick
+// A control that keys focused stays lit over what the pointer rests on until the pointer moves
+// or presses.
 #include "display/input_state.h"
 #include "display/window_proc.h"
 #include "platform/pump.h"
@@ -119,7 +121,11 @@ UiEvent* GetUiEvent(UiEvent* event) {
         if (pumped == PumpResult::Quit) continue;  // the application learns of a close otherwise
         TakePointerFromInput();
         const int32_t h = HitTestControls(items);
-        SetHoveredControl(h, items);
+        // The device used last lights a control: a pointer move or press ends a key focus.
+        if (inputCode == InputMove || inputCode == InputLeftDown || inputCode == InputRightDown) {
+            PointerTakesOver();
+        }
+        SetHoveredControl(keyFocusIndex >= 0 ? keyFocusIndex : h, items);
         Preset(event, h);
         event->eventX = pointerX;
         event->eventY = pointerY;

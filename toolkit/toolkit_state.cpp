@@ -8,6 +8,8 @@ int32_t pressedIndex = -1;
 int32_t pendingFocusIndex = -1;
 int32_t pointerX = 0;
 int32_t pointerY = 0;
+bool keysMoveFocus = false;
+int32_t keyFocusIndex = -1;
 
 void ServeList(ControlList* list) {
     activeList = list;
@@ -45,4 +47,17 @@ void ChainFocusFrom(int32_t index) {
 
 void EndFocusChain() {
     pendingFocusIndex = -1;
+}
+
+void UseKeyFocus(bool on) {
+    keysMoveFocus = on;
+    keyFocusIndex = -1;
+}
+
+void FocusByKey(int32_t index) {
+    keyFocusIndex = index;
+}
+
+void PointerTakesOver() {
+    keyFocusIndex = -1;
 }

@@ -12,6 +12,8 @@ extern int32_t pressedIndex;       // control whose button went down, release no
 extern int32_t pendingFocusIndex;  // text field left with Tab, or -1
 extern int32_t pointerX;           // pointer position the toolkit last read from the InputState
 extern int32_t pointerY;
+extern bool keysMoveFocus;     // the application moves a focus over its buttons with keys
+extern int32_t keyFocusIndex;  // control that keys lit and act on, or -1: the pointer lights
 
 // The application hands the dispatcher `list` to serve, with no gesture or Tab chain running.
 void ServeList(ControlList* list);
@@ -30,3 +32,10 @@ bool PointerStillAtInput();
 void ChainFocusFrom(int32_t index);
 // The Tab chain is over.
 void EndFocusChain();
+// The application lets keys move a focus over its buttons (`on`), or not; no control has it yet.
+void UseKeyFocus(bool on);
+// Keys moved the focus to control `index`: it lights, as under the pointer, until the pointer is
+// used again.
+void FocusByKey(int32_t index);
+// The pointer was used: it lights what it rests on again, and no control has the key focus.
+void PointerTakesOver();

@@ -20,10 +20,10 @@ constexpr KnownLocale knownLocales[] = {
     {"de", 0x0407},    {"en", usEnglish}, {"fr", 0x040C},    {"it", 0x0410},
 };
 
-// The setting that decides the character-handling locale, in the C library's order; an empty
-// variable counts as unset.
-std::string_view LocaleSetting() {
-    for (const char* variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+// The setting that decides the locale of the category whose variable is `category`, in the C
+// library's order; an empty variable counts as unset.
+std::string_view LocaleSetting(const char* category) {
+    for (const char* variable : {"LC_ALL", category, "LANG"}) {
         const char* value = std::getenv(variable);
         if (value != nullptr && value[0] != '\0') return value;
     }
@@ -45,5 +45,17 @@ uint16_t LangIdOfLocale(std::string_view locale) {
 }  // namespace
 
 uint16_t OsGetSystemDefaultLangID() {
-    return LangIdOfLocale(LocaleSetting());
+    return LangIdOfLocale(LocaleSetting("LC_CTYPE"));
+}
+
+bool OsGetUserLanguage(char* code, uint32_t size) {
+    std::string_view name = LocaleSetting("LC_MESSAGES");
+    name = name.substr(0, name.find_first_of("_.@"));
+    if (name.empty() || name == "C" || name == "POSIX") name = "en";
+    if (size == 0) return false;
+    code[0] = '\0';
+    if (name.size() >= size) return false;
+    name.copy(code, name.size());
+    code[name.size()] = '\0';
+    return true;
 }

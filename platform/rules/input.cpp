@@ -95,9 +95,12 @@ void InputKey(uint32_t virtualKey, uint32_t bits, bool down, bool altHeld, KeyTe
     const bool system = altHeld || state.focus == nullptr;
     const uint32_t message =
         down ? (system ? WM_SYSKEYDOWN : WM_KEYDOWN) : (system ? WM_SYSKEYUP : WM_KEYUP);
-    // The repeat count is 1; a release also tells that the key was down and is going up.
-    const uint32_t data =
-        1u | bits | (altHeld ? uint32_t{KF_ALTDOWN} << 16 : 0u) | (down ? 0u : 3u << 30);
+    // The repeat count is 1; a key pressed again before its release repeats, and says it was
+    // down already; a release also tells that the key was down and is going up.
+    const bool repeat = down && !state.keysHeld.insert(virtualKey).second;
+    if (!down) state.keysHeld.erase(virtualKey);
+    const uint32_t data = 1u | bits | (altHeld ? uint32_t{KF_ALTDOWN} << 16 : 0u) |
+                          (repeat ? 1u << 30 : 0u) | (down ? 0u : 3u << 30);
     QueuedInput queued = Queued(
         OsMessage{Handle(target), message, virtualKey, static_cast<LParam>(data)}, state.cursor);
     queued.keyText = text;

@@ -52,9 +52,25 @@ bool TakePress(QueuedInput* press) {
     return answer != MA_ACTIVATEANDEAT && answer != MA_NOACTIVATEANDEAT;
 }
 
-// A key-down taken from the queue keeps its characters for TranslateMessage.
+// A key taken from the queue is down or up from now on; a key-down keeps its characters for
+// TranslateMessage. Either Shift, Control or Alt is also the key of both.
 void TakeKey(const QueuedInput& key) {
-    if (key.message.message != WM_KEYDOWN && key.message.message != WM_SYSKEYDOWN) return;
+    const uint32_t message = key.message.message;
+    const bool down = message == WM_KEYDOWN || message == WM_SYSKEYDOWN;
+    if (down || message == WM_KEYUP || message == WM_SYSKEYUP) {
+        const auto virtualKey = static_cast<uint32_t>(key.message.wParam);
+        const uint32_t both = virtualKey >= VK_LSHIFT && virtualKey <= VK_RMENU
+                                  ? VK_SHIFT + (virtualKey - VK_LSHIFT) / 2
+                                  : virtualKey;
+        for (uint32_t k : {virtualKey, both}) {
+            if (down) {
+                state.keysDown.insert(k);
+            } else {
+                state.keysDown.erase(k);
+            }
+        }
+    }
+    if (!down) return;
     state.lastKey = key.message;
     state.lastKeyText = key.keyText;
     state.lastKeyCharacters = key.text;
@@ -275,4 +291,8 @@ OsProcessWait OsWaitForProcessOrMessage(ProcessHandle process) {
         if (!QueueEmpty()) return OsProcessWait::Message;
         if (!DriverWait(std::min(NextTimerDue(), lookAgainBy))) return OsProcessWait::Failed;
     }
+}
+
+bool OsIsKeyDown(int32_t virtualKey) {
+    return state.keysDown.count(static_cast<uint32_t>(virtualKey)) != 0;
 }

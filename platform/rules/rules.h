@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <deque>
 #include <map>
+#include <set>
 #include <memory>
 #include <string>
 #include <vector>
@@ -103,7 +104,9 @@ struct State {
     int32_t cursorShowCount = 0;
     bool leftDown = false;
     bool rightDown = false;
-    int32_t depth = 0;  // procedures running now, one inside the other
+    std::set<uint32_t> keysDown;  // as the key messages taken from the queue left them
+    std::set<uint32_t> keysHeld;  // as the keyboard holds them, before their messages are taken
+    int32_t depth = 0;            // procedures running now, one inside the other
     // The characters of the last key-down taken from the queue, for TranslateMessage.
     OsMessage lastKey{};
     KeyText lastKeyText = KeyText::FromKey;

@@ -43,6 +43,8 @@ LONG MsaaState(uint32_t states) {
     if ((states & AccessibleChecked) != 0) msaa |= STATE_SYSTEM_CHECKED;
     if ((states & AccessiblePressed) != 0) msaa |= STATE_SYSTEM_PRESSED;
     if ((states & AccessibleHot) != 0) msaa |= STATE_SYSTEM_HOTTRACKED;
+    if ((states & AccessibleFocusable) != 0) msaa |= STATE_SYSTEM_FOCUSABLE;
+    if ((states & AccessibleFocused) != 0) msaa |= STATE_SYSTEM_FOCUSED;
     return msaa;
 }
 
@@ -234,7 +236,15 @@ public:
         if (focus == nullptr) return E_POINTER;
         focus->vt = VT_EMPTY;
         if (GetFocus() != window_) return S_FALSE;
-        SetNumber(focus, CHILDID_SELF);
+        // The child that keys act on, else the window itself.
+        LONG child = CHILDID_SELF;
+        const LONG count = Count();
+        for (LONG k = 1; k <= count; ++k) {
+            AccessibleItem item{};
+            describe_(k - 1, &item);
+            if ((item.states & AccessibleFocused) != 0) child = k;
+        }
+        SetNumber(focus, child);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
@@ -317,9 +327,15 @@ LResult OsAnswerAccessibleObject(WindowHandle window, WParam wParam, LParam lPar
     const ReaderCalls* calls = client && describe != nullptr ? GetReaderCalls() : nullptr;
     ClientObject* object =
         calls != nullptr ? new (std::nothrow) ClientObject(hwnd, describe, *calls) : nullptr;
-    if (object == nullptr) return DefWindowProcA(hwnd, WM_GETOBJECT, wParam, lParam);
+    if (object == nullptr) return DefWindowProcW(hwnd, WM_GETOBJECT, wParam, lParam);
     // The answer holds its own reference while the reader has not taken the object.
     const LRESULT answer = calls->lresultFromObject(IID_IAccessible, wParam, object);
     object->Release();
     return answer;
+}
+
+void OsNotifyAccessibleEvent(WindowHandle window, AccessibleEvent event, int32_t index) {
+    const DWORD kinds[] = {EVENT_OBJECT_FOCUS, EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_VALUECHANGE};
+    NotifyWinEvent(kinds[static_cast<int32_t>(event)], reinterpret_cast<HWND>(window), OBJID_CLIENT,
+                   index + 1);
 }

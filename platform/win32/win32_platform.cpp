@@ -285,6 +285,10 @@ bool OsCloseHandle(ProcessHandle process) {
     return CloseHandle(reinterpret_cast<HANDLE>(process)) != 0;
 }
 
+bool OsIsKeyDown(int32_t virtualKey) {
+    return GetKeyState(virtualKey) < 0;
+}
+
 // The module's path in full, however long (up to the platform's 32767 characters), cut after
 // its last backslash; a backslash is never part of another character in UTF-16.
 bool OsGetProgramFolder(char* folder, uint32_t size) {

@@ -2,8 +2,11 @@
 // that is played whenever the launcher waits for a message.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
+#include <map>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -278,6 +281,89 @@ TEST_F(LauncherMainTest, WithoutRoomForTheButtonsTheLauncherEndsQuietly) {
     FailAlignedAllocAfter(-1);
     EXPECT_FALSE(HeadlessIsVisible(mainWindow));
     EXPECT_TRUE(HeadlessProcessLog().empty());
+}
+
+// Keys on a script: "tab", "S-tab" (with Shift), "right", "home", "enter", "esc" and so on are
+// pressed and released; a "+" after one presses it without a release, so that the next press
+// of it repeats; "move:N" moves the pointer onto button N.
+void PlayKeys(InputScript& script, const std::string& keys) {
+    static const std::map<std::string, uint32_t> kKeys = {
+        {"tab", VK_TAB},     {"right", VK_RIGHT}, {"down", VK_DOWN}, {"left", VK_LEFT},
+        {"up", VK_UP},       {"home", VK_HOME},   {"end", VK_END},   {"enter", VK_RETURN},
+        {"space", VK_SPACE}, {"esc", VK_ESCAPE},  {"x", 'X'}};
+    std::istringstream words(keys);
+    for (std::string word; words >> word;) {
+        if (word.rfind("move:", 0) == 0) {
+            script.MoveTo(700, kArtButtonTop[word[5] - '0'] + 40);
+            continue;
+        }
+        const bool held = word.back() == '+';
+        const bool shift = word.rfind("S-", 0) == 0;
+        const uint32_t key = kKeys.at(word.substr(shift ? 2 : 0, word.size() - held - 2 * shift));
+        if (shift) script.Key(VK_SHIFT);
+        script.Key(key);
+        if (!held) script.KeyUp(key);
+        if (shift) script.KeyUp(VK_SHIFT);
+    }
+}
+
+struct KeyRun {
+    const char* what;
+    bool keysChoose;
+    const char* language;  // LC_ALL
+    const char* keys;      // before the lit button is looked at
+    int32_t lit;           // the one button fully lit then, or -1
+    const char* then;      // keys after that
+    const char* started;   // the installer started in the end, or null
+};
+
+const KeyRun kKeyRuns[] = {
+    {"keys off: nothing lights or starts", false, "fr_FR", "tab right enter", -1, "enter", nullptr},
+    {"the first key focuses the user's language", true, "fr_FR.UTF-8", "tab", 2, "enter",
+     "setup_fra.exe"},
+    {"no button in it: the first", true, "pt_BR", "down", 0, "space", "setup_ger.exe"},
+    {"other keys move nothing", true, "it", "x tab x", 3, "", nullptr},
+    {"forward wraps round, once a repeat", true, "fr", "tab+ tab+ tab", 0, "enter",
+     "setup_ger.exe"},
+    {"backward wraps round", true, "de_DE", "tab S-tab up left tab", 2, "enter", "setup_fra.exe"},
+    {"end and home", true, "de", "right end", 3, "home enter", "setup_ger.exe"},
+    {"the pointer takes over, keys go on from it", true, "de", "tab move:2", 2, "down enter",
+     "setup_ita.exe"},
+    {"Enter only focuses what the pointer lit", true, "de", "move:3 enter", 3, "", nullptr},
+    {"a held Enter starts nothing", true, "fr", "enter+ enter+ enter+", 2, "", nullptr},
+    {"Escape closes, starting nothing", true, "fr", "tab", 2, "esc enter", nullptr},
+};
+
+TEST_F(LauncherMainTest, KeysMoveALitFocusOverTheButtonsAndChooseOnlyWhenOn) {
+    const char* before = std::getenv("LC_ALL");
+    const std::string saved = before != nullptr ? before : "";
+    for (const KeyRun& run : kKeyRuns) {
+        SCOPED_TRACE(run.what);
+        TearDown();
+        SetUp();
+        setenv("LC_ALL", run.language, 1);
+        for (const char* name : kInstallers)
+            HeadlessAddProgramFile(std::string("C:\\Varorizo\\") + name);
+        PlayKeys(*script, run.keys);
+        Ticks(12);
+        Check([&run] {
+            for (int32_t i = 0; i < activeList->count; ++i) {
+                EXPECT_EQ(activeList->items[i].level, i == run.lit ? 100 : 0) << "button " << i;
+            }
+        });
+        PlayKeys(*script, run.then);
+        Ticks(3);
+        EXPECT_EQ(LauncherMain(SW_SHOWNORMAL, run.keysChoose), 0);
+        ASSERT_EQ(HeadlessProcessLog().size(), run.started != nullptr ? 1u : 0u);
+        if (run.started != nullptr) {
+            EXPECT_EQ(HeadlessProcessLog()[0].commandLine, run.started);
+        }
+    }
+    if (before != nullptr) {
+        setenv("LC_ALL", saved.c_str(), 1);
+    } else {
+        unsetenv("LC_ALL");
+    }
 }
 
 }  // namespace

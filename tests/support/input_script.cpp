@@ -45,6 +45,10 @@ void InputScript::Key(uint32_t virtualKey) {
     Then([virtualKey] { HeadlessKeyDown(virtualKey); });
 }
 
+void InputScript::KeyUp(uint32_t virtualKey) {
+    Then([virtualKey] { HeadlessKeyUp(virtualKey); });
+}
+
 void InputScript::Ticks(int32_t count) {
     for (int32_t i = 0; i < count; ++i) Then([] {});
 }

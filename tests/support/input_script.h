@@ -23,7 +23,8 @@ public:
     void MoveTo(int32_t x, int32_t y);
     void Button(HeadlessButton button, bool down);
     void Click(int32_t x, int32_t y);  // moves there, then presses and releases the left button
-    void Key(uint32_t virtualKey);
+    void Key(uint32_t virtualKey);     // pressed, and held until KeyUp
+    void KeyUp(uint32_t virtualKey);
     // Waiting with nothing to do lets the timer tick, once a step.
     void Ticks(int32_t count);
     // What runs whenever the steps are used up (nothing at first).
