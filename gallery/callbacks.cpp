@@ -5,6 +5,7 @@
 #include "gallery/gallery_art.h"
 #include "gallery/gallery_main.h"
 #include "gallery/pages.h"
+#include "gallery/reader_news.h"
 #include "gallery/status_line.h"
 
 int32_t dragSourceCell = 0;
@@ -24,21 +25,25 @@ int32_t I(intptr_t word) {
 }  // namespace
 
 void OnSliderAcross() {
+    TellReadersWhatChanged();
     SetStatusCallback("slider onChange(): value %d (tentative)",
                       ValuesControl(kSliderAcross).value);
 }
 
 void OnSliderDown() {
+    TellReadersWhatChanged();
     SetStatusCallback("slider onChange(): value %d (tentative)", ValuesControl(kSliderDown).value);
 }
 
 void OnScrollBar() {
+    TellReadersWhatChanged();
     const Control& c = ValuesControl(kScrollBar);
     SetStatusCallback("scroll bar onChange(): rangeStart %d thumbOffset %d (tentative)",
                       c.rangeStart, c.thumbOffset);
 }
 
 void OnDial(Control* /*items*/, int32_t id, int32_t value) {
+    TellReadersWhatChanged();
     SetStatusCallback("dial onChange(items, id %d, value %d)", id, value);
 }
 

@@ -11,6 +11,7 @@
 #include "gallery/gallery_art.h"
 #include "gallery/gallery_fonts.h"
 #include "gallery/pages.h"
+#include "gallery/reader_news.h"
 #include "gallery/status_line.h"
 #include "render/draw.h"
 #include "toolkit/accessibility.h"
@@ -68,6 +69,7 @@ void ShowPage(int32_t page) {
     }
     SetStatusState("page %d: %s", page + 1, kPageDecorations[page].title);
     InvalidateArea(0, kFrameHeight, 0, kFrameWidth);
+    ForgetReaderNews();
 }
 
 // What the event left in the control it names: its checked state, value, cell or text.
@@ -149,6 +151,7 @@ int32_t GalleryMain(int32_t showCommand, int32_t firstPage) {
         // No event at all means the platform's wait failed: nothing more can arrive.
         if (event.kind == EventClose || event.kind == EventNone) return 0;
         if (event.kind == EventTick) continue;  // forty a second would drown the rest
+        TellReadersWhatChanged();
         SetStatusEvent(event);
         DescribeState(event);
         const int32_t page = PageWanted(event);

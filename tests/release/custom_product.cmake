@@ -5,8 +5,9 @@
 # cmake -DSOURCE=<sources> -DBUILD=<folder> -DTOOLCHAIN=<toolchain file> -DGENERATOR=<generator>
 #       -P custom_product.cmake
 
-# Its menu: three buttons of their own sizes, colours and places on a plain background, one
-# starting a program named outside ASCII with arguments that hold blanks and quotes.
+# Its menu, which keys choose in: three buttons of their own sizes, colours and places on a plain
+# background, one starting a program named outside ASCII with arguments that hold blanks and
+# quotes.
 set(menu ${BUILD}-menu)
 file(REMOVE_RECURSE ${menu})
 file(MAKE_DIRECTORY ${menu})
@@ -27,12 +28,12 @@ foreach(picture "background;800x600;305070" "wide-lit;200x50;e0a020" "tall-lit;9
 endforeach()
 file(WRITE ${menu}/menu.ini "[button 1]\nname = Breit\npicture = wide\nrun = Breit.exe\nx = 40\n"
      "y = 60\nlanguage = de\n\n[button 2]\nname = Hoch\npicture = tall\nrun = setup.exe\n"
-     "x = 300\ny = 200\n\n[button 3]\nname = Klein\npicture = tiny\nrun = Größe.exe\nx = 700\n"
+     "x = 300\ny = 200\nlanguage = en-GB\n\n[button 3]\nname = Klein\npicture = tiny\nrun = Größe.exe\nx = 700\n"
      "y = 540\narguments = /LANG=de /DIR=\"C:\\My Apps\" say \\\"hi\\\" \"a b\"\n")
 
 set(settings "-DVARORIZO_PRODUCT_NAME=Ångström Studio 製品" -DVARORIZO_PRODUCT_VERSION=2.08.17.3
     "-DVARORIZO_COMPANY=Acme \"Tools\" \\ Ltd" "-DVARORIZO_COPYRIGHT=© 2031 Acme"
-    -DVARORIZO_ARTWORK_DIR=${menu})
+    -DVARORIZO_ARTWORK_DIR=${menu} -DVARORIZO_KEYBOARD=ON)
 set(configure ${CMAKE_COMMAND} -S ${SOURCE} -B ${BUILD} -G ${GENERATOR} --toolchain ${TOOLCHAIN}
     -DCMAKE_BUILD_TYPE=Release -DVARORIZO_BACKEND=win32 -DVARORIZO_TESTS=OFF ${settings})
 

@@ -16,6 +16,7 @@
 
 #include "artwork/artwork.h"
 #include "tests/wine/unix_tools.h"
+#include "tests/wine/win_events.h"
 
 namespace {
 
@@ -286,9 +287,9 @@ protected:
         Sleep(100);
         Xdotool("click 1");
     }
-    // Keys to the launcher's X window, which gets the keyboard focus first.
-    void Keys(const std::string& keys) {
-        Xdotool("search --name '^Varorizo$' windowfocus");
+    // Keys to the launcher's X window, found by its title, which gets the keyboard focus first.
+    void Keys(const std::string& keys, const std::string& title = "^Varorizo$") {
+        Xdotool("search --name '" + title + "' windowfocus");
         Sleep(300);
         Xdotool("key " + keys);
     }
@@ -641,6 +642,50 @@ TEST_F(LauncherEndToEndTest, AnIntegratorsMenuLightsItsOwnButtonsAndPassesTheArg
               std::string::npos)
         << log;
     EXPECT_EQ(Count(log, "command="), 1u) << log;
+}
+
+// With keys on (the other product), the first key focuses the button in the user's language
+// (English here), the next moves on, and Enter starts the focused button's program. A reader
+// listening from another process hears each focus move, and finds the focused button.
+TEST_F(LauncherEndToEndTest, KeysLightAndChooseAButtonAndReadersHearEachFocus) {
+    ASSERT_TRUE(CopyFileW(Wide(WindowsPath(VARORIZO_CUSTOM_LAUNCHER)).c_str(),
+                          FileName(app + "custom.exe").c_str(), FALSE));
+    launcherFile = "custom.exe";
+    for (const auto& button : kCustomMenu) InstallStandIn(app, button.run);
+    Start(-1, kCustomProduct);
+    WinEventListener listener(GetProcessId(process), EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS);
+    listener.HeardAfter(300);  // the hook is in place once this thread has looked at its queue
+    const std::pair<const char*, LONG> steps[] = {{"Tab", 1}, {"shift+Tab", 0}, {"Left", 2}};
+    for (const auto& [key, button] : steps) {
+        Keys(key, "Studio");
+        const RECT& r = kCustomMenu[button].place;
+        std::vector<uint32_t> client;
+        ASSERT_TRUE(Eventually([&] {
+            client = ClientOnScreen();
+            return client.size() == 800u * 600u &&
+                   client[size_t(r.top) * 800 + size_t(r.left)] == kCustomMenu[button].lit;
+        })) << key;
+        EXPECT_EQ(client[size_t(r.bottom - 1) * 800 + size_t(r.right - 1)], kCustomMenu[button].lit)
+            << key;
+    }
+    std::vector<LONG> children;
+    for (const HeardEvent& e : listener.HeardAfter(500)) {
+        if (e.window == window && e.object == OBJID_CLIENT) children.push_back(e.child);
+    }
+    EXPECT_EQ(children, (std::vector<LONG>{2, 1, 3}));
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IAccessible* reader = nullptr;
+    ASSERT_EQ(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                         reinterpret_cast<void**>(&reader)),
+              S_OK);
+    VARIANT focus{};
+    EXPECT_EQ(reader->get_accFocus(&focus), S_OK);
+    EXPECT_EQ(focus.vt == VT_I4 ? focus.lVal : -1, 3);
+    reader->Release();
+    CoUninitialize();
+    Keys("Return", "Studio");
+    EXPECT_EQ(WaitForExit(10000), 0);
+    EXPECT_EQ(Count(ReadFile(app + "standin.log"), "command=\"" + app + "Größe.exe\""), 1u);
 }
 
 // The guard is named after the product: a launcher of another product runs beside the first, and

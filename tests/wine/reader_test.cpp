@@ -9,9 +9,11 @@
 
 #include <algorithm>
 #include <array>
+#include <set>
 #include <string>
 
 #include "tests/wine/unix_tools.h"
+#include "tests/wine/win_events.h"
 
 namespace {
 
@@ -143,9 +145,12 @@ TEST_F(ReaderTest, TheLauncherLoadsItsReaderLibrariesWhenAskedAndShowsFourNamedB
     EXPECT_EQ(WaitForSingleObject(program.hProcess, 5000), WAIT_OBJECT_0);
 }
 
-// Page 1 holds the toggle and a disabled button, page 3 the slider; the reader follows the page.
+// Page 1 holds the toggle and a disabled button, page 3 the slider; the reader follows the page,
+// and a reader listening from another process hears the toggle change and the slider move.
 TEST_F(ReaderTest, OnTheGalleryPagesTheReaderSeesDisabledCheckedAndDraggedControls) {
     Start(VARORIZO_GALLERY, "1", "Varorizo gallery");
+    WinEventListener listener(program.dwProcessId, EVENT_OBJECT_STATECHANGE,
+                              EVENT_OBJECT_VALUECHANGE);
     Read();
     EXPECT_NE(State(9) & STATE_SYSTEM_UNAVAILABLE, 0);
     EXPECT_EQ(Text(&IAccessible::get_accName, 5), L"toggle button");
@@ -168,6 +173,13 @@ TEST_F(ReaderTest, OnTheGalleryPagesTheReaderSeesDisabledCheckedAndDraggedContro
     Xdotool("mouseup 1");
     EXPECT_TRUE(Within([&] { return Text(&IAccessible::get_accValue, 3) == L"90"; }));
     EXPECT_EQ(Located(3), (Box{40 + 90, 110, 24, 32}));
+    std::set<std::pair<DWORD, LONG>> heard;
+    for (const HeardEvent& e : listener.HeardAfter(500)) {
+        if (e.window == window && e.object == OBJID_CLIENT) heard.insert({e.event, e.child});
+    }
+    const std::set<std::pair<DWORD, LONG>> told = {{EVENT_OBJECT_STATECHANGE, 5},
+                                                   {EVENT_OBJECT_VALUECHANGE, 3}};
+    EXPECT_EQ(heard, told);
 }
 
 }  // namespace
