@@ -47,6 +47,8 @@ sign_case - --sign signer.p12 --password-file missing "$work/missing: no passwor
 sign_case - --sign signer.p12 \
     "--sign needs the certificate's password: set VARORIZO_SIGN_PASSWORD or give --password-file FILE"
 sign_case wrong --sign signer.p12 "$work/signer.p12: wrong password"
+# An empty password is a password, not none: the certificate's is another.
+sign_case "" --sign signer.p12 "$work/signer.p12: wrong password"
 sign_case - --sign signer.p12 --password-file wrong "$work/signer.p12: wrong password"
 sign_case right --sign junk.p12 "$work/junk.p12: not a PKCS#12 certificate file (.p12 or .pfx)"
 sign_case right --sign website.p12 "$work/website.p12: the certificate is not for code signing \
