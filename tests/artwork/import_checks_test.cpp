@@ -48,10 +48,15 @@ protected:
                testing::UnitTest::GetInstance()->current_test_info()->name();
         fs::remove_all(root);
         folder = root + "/pictures";
+        WriteFolder();
+    }
+    void TearDown() override { fs::remove_all(root); }
+    // The folder anew, as the test pictures have it.
+    void WriteFolder() {
+        fs::remove_all(folder);
         fs::create_directories(folder);
         ASSERT_TRUE(WriteTestPictures(folder));
     }
-    void TearDown() override { fs::remove_all(root); }
     std::string root;
     std::string folder;
 };
@@ -155,9 +160,7 @@ const BadInput kBadInputs[] = {
 TEST_F(ArtworkFolder, EachBadInputStopsTheToolWithItsMessageAndNoOutput) {
     for (const BadInput& bad : kBadInputs) {
         SCOPED_TRACE(bad.what);
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        ASSERT_TRUE(WriteTestPictures(folder));
+        WriteFolder();
         bad.spoil(folder);
         std::string output = root + "/out";
         FILE* stale = std::fopen(output.c_str(), "w");
@@ -269,9 +272,7 @@ const BadMenu kBadMenus[] = {
 TEST_F(ArtworkFolder, EachBadMenuStopsTheToolWithOneLineNamingItsLineAndFault) {
     for (const BadMenu& bad : kBadMenus) {
         SCOPED_TRACE(bad.what);
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        ASSERT_TRUE(WriteTestPictures(folder));
+        WriteFolder();
         for (const char* unused :
              {"button-french-lit.png", "button-french-rest.png", "button-italian-lit.png"}) {
             fs::remove(folder + "/" + unused);
