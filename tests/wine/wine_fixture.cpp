@@ -72,14 +72,15 @@ bool WineProgram::Start(const std::string& path, const std::string& arguments,
 }
 
 HWND WineProgram::WaitForWindow(const char* className, const char* title) const {
-    const std::wstring wideClass = className != nullptr ? Wide(className) : L"";
-    const std::wstring wideTitle = title != nullptr ? Wide(title) : L"";
+    const std::wstring wideClass = Wide(className != nullptr ? className : "");
+    const std::wstring wideTitle = Wide(title != nullptr ? title : "");
+    const wchar_t* classOrAny = className != nullptr ? wideClass.c_str() : nullptr;
+    const wchar_t* titleOrAny = title != nullptr ? wideTitle.c_str() : nullptr;
     HWND found = nullptr;
+    // Another program's window of the same class and title is not this one's.
     Eventually([&] {
-        // Another program's window of the same class and title is not this one's.
-        for (HWND w = nullptr;
-             (w = FindWindowExW(nullptr, w, className != nullptr ? wideClass.c_str() : nullptr,
-                                title != nullptr ? wideTitle.c_str() : nullptr));) {
+        HWND w = nullptr;
+        while ((w = FindWindowExW(nullptr, w, classOrAny, titleOrAny)) != nullptr) {
             DWORD owner = 0;
             GetWindowThreadProcessId(w, &owner);
             if (owner == id_) found = w;
