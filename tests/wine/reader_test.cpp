@@ -1,5 +1,6 @@
 // A screen reader's view under Wine: this test is an MSAA client that reads the launcher's and
-// the gallery's windows in their own processes, while real pointer input changes them.
+// the gallery's windows in their own processes, while real pointer input changes them, and a
+// window of its own where those programs have nothing to show.
 #include <windows.h>
 
 #include <oleacc.h>
