@@ -10,13 +10,12 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "artwork/artwork.h"
-#include "tests/wine/unix_tools.h"
 #include "tests/wine/win_events.h"
+#include "tests/wine/wine_fixture.h"
 
 namespace {
 
@@ -36,33 +35,9 @@ const struct {
                     {{300, 200, 390, 340}, 0x20c060, "setup.exe"},
                     {{700, 540, 740, 570}, 0xc02060, "Größe.exe"}};
 
-std::wstring Wide(const std::string& utf8) {
-    std::wstring wide(utf8.size(), L'\0');
-    int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
-                                     wide.data(), static_cast<int>(wide.size()));
-    wide.resize(length > 0 ? static_cast<size_t>(length) : 0);
-    return wide;
-}
-
-std::string Utf8(const std::wstring& wide) {
-    std::string bytes(wide.size() * 3, '\0');
-    int length =
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), bytes.data(),
-                            static_cast<int>(bytes.size()), nullptr, nullptr);
-    bytes.resize(length > 0 ? static_cast<size_t>(length) : 0);
-    return bytes;
-}
-
 // The name for file calls: with the \\?\ prefix, paths longer than 260 characters work too.
 std::wstring FileName(const std::string& path) {
     return L"\\\\?\\" + Wide(path);
-}
-
-std::string WindowsPath(std::string unixPath) {
-    for (char& c : unixPath) {
-        if (c == '/') c = '\\';
-    }
-    return "Z:" + unixPath;
 }
 
 std::string ReadFile(const std::string& path) {
@@ -81,14 +56,6 @@ void WriteFile(const std::string& path, const std::string& text) {
         std::fputs(text.c_str(), file);
         std::fclose(file);
     }
-}
-
-// Whether `holds` comes true within five seconds.
-bool Eventually(const std::function<bool()>& holds) {
-    for (int32_t i = 0; i < 100; ++i, Sleep(50)) {
-        if (holds()) return true;
-    }
-    return false;
 }
 
 bool Exists(const std::string& path) {
@@ -162,7 +129,7 @@ const std::wstring kLauncherSettings = L"Software\\Wine\\AppDefaults\\launcher.e
 
 // A fresh folder with the launcher and the stand-in installers, and a separate current
 // directory; the launcher runs from there until it ends.
-class LauncherEndToEndTest : public ::testing::Test {
+class LauncherEndToEndTest : public WineWindowTest {
 protected:
     void SetUp() override {
         // A launcher that crashes ends at once instead of waiting in Wine's crash dialog.
@@ -176,7 +143,7 @@ protected:
         UseLauncherFolder("app");
     }
     void TearDown() override {
-        EndLauncher();
+        program.End();
         RemoveTree(root);
     }
     // Puts the launcher into `name` (one or more folders, separated by backslashes) in the root.
@@ -204,104 +171,25 @@ protected:
         WriteFile(app + "standin.run",
                   std::to_string(milliseconds) + " " + std::to_string(childMilliseconds));
     }
-    // Starts the program `file` of the launcher's folder from the current directory, with a show
-    // command in its start-up information if one is given; returns its process, or null.
-    HANDLE Launch(const std::string& file, int32_t showCommand = -1) {
-        STARTUPINFOW startup{};
-        startup.cb = sizeof(startup);
-        if (showCommand >= 0) {
-            startup.dwFlags = STARTF_USESHOWWINDOW;
-            startup.wShowWindow = static_cast<WORD>(showCommand);
-        }
-        PROCESS_INFORMATION info{};
-        std::wstring commandLine = Wide(file);
-        if (!CreateProcessW(Wide(app + file).c_str(), commandLine.data(), nullptr, nullptr, FALSE,
-                            0, nullptr, Wide(current).c_str(), &startup, &info)) {
-            ADD_FAILURE() << "error " << GetLastError();
-            return nullptr;
-        }
-        CloseHandle(info.hThread);
-        return info.hProcess;
-    }
-    // The launcher window of the product whose name, and so class name, is `product` (UTF-8).
-    static HWND FindLauncherWindow(const char* product) {
-        HWND found = nullptr;
-        for (int32_t i = 0; i < 200 && found == nullptr; ++i) {
-            Sleep(25);
-            found = FindWindowW(Wide(product).c_str(), nullptr);
-        }
-        return found;
-    }
     // Starts the launcher, with a show command in its start-up information if one is given.
     void Start(int32_t showCommand = -1, const char* product = "Varorizo") {
-        process = Launch(launcherFile, showCommand);
-        ASSERT_NE(process, nullptr);
-        window = FindLauncherWindow(product);
-        ASSERT_NE(window, nullptr);
-        Sleep(700);  // the first paints
-        POINT p{0, 0};
-        ClientToScreen(window, &p);
-        origin = p;
+        StartProgram(app + launcherFile, "", current, showCommand, product, nullptr);
     }
     // Runs one more launcher from the launcher's folder; its exit code, or -1 if it runs on.
     int32_t RunAnother(const std::string& file) {
-        HANDLE another = Launch(file);
-        if (another == nullptr) return -1;
-        const bool ended = WaitForSingleObject(another, 10000) == WAIT_OBJECT_0;
-        DWORD code = 1;
-        GetExitCodeProcess(another, &code);
-        TerminateProcess(another, 1);
-        CloseHandle(another);
-        return ended ? static_cast<int32_t>(code) : -1;
+        WineProgram another;
+        if (!another.Start(app + file, "", current)) return -1;
+        return another.WaitForExit(10000);
     }
     // Waits for the launcher to end; returns its exit code, or -1 if it is still running.
-    int32_t WaitForExit(DWORD milliseconds) {
-        if (WaitForSingleObject(process, milliseconds) != WAIT_OBJECT_0) return -1;
-        DWORD code = 1;
-        GetExitCodeProcess(process, &code);
-        CloseHandle(process);
-        process = nullptr;
-        return static_cast<int32_t>(code);
-    }
-    void EndLauncher() {
-        if (process == nullptr) return;
-        TerminateProcess(process, 1);
-        WaitForSingleObject(process, 5000);
-        CloseHandle(process);
-        process = nullptr;
-    }
+    int32_t WaitForExit(DWORD milliseconds) { return program.WaitForExit(milliseconds); }
     // Waits until the stand-ins' log holds `text`.
     bool LogShows(const std::string& text, DWORD milliseconds) {
-        for (DWORD waited = 0; waited < milliseconds; waited += 50) {
-            if (ReadFile(app + "standin.log").find(text) != std::string::npos) return true;
-            Sleep(50);
-        }
-        return false;
+        return Eventually(
+            [&] { return ReadFile(app + "standin.log").find(text) != std::string::npos; },
+            milliseconds);
     }
-    void Xdotool(const std::string& action) { ASSERT_TRUE(RunUnixCommand("xdotool " + action)); }
-    void MoveTo(int32_t x, int32_t y) {
-        Xdotool("mousemove " + std::to_string(origin.x + x) + " " + std::to_string(origin.y + y));
-    }
-    void ClickButton(Language language) {
-        MoveTo(700, kTop[language] + 45);
-        Sleep(100);
-        Xdotool("click 1");
-    }
-    // Keys to the launcher's X window, found by its title, which gets the keyboard focus first.
-    void Keys(const std::string& keys, const std::string& title = "^Varorizo$") {
-        Xdotool("search --name '" + title + "' windowfocus");
-        Sleep(300);
-        Xdotool("key " + keys);
-    }
-    // Handles this test's own window messages for a while.
-    static void DispatchFor(DWORD milliseconds) {
-        ULONGLONG until = GetTickCount64() + milliseconds;
-        for (ULONGLONG now = GetTickCount64(); now < until; now = GetTickCount64()) {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, DWORD(until - now), QS_ALLINPUT);
-            MSG message;
-            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-        }
-    }
+    void ClickButton(Language language) { ClickAt(700, kTop[language] + 45); }
     // The screen position of the frame's part `hit` (HTCLOSE, ...) on the caption's middle line.
     POINT FramePart(LRESULT hit) {
         RECT outer{};
@@ -313,24 +201,9 @@ protected:
         ADD_FAILURE() << "no frame part " << hit;
         return POINT{0, 0};
     }
-    // The client area on screen, as 0x00RRGGBB rows.
-    std::vector<uint32_t> ClientOnScreen() {
-        int32_t width = 0;
-        int32_t height = 0;
-        std::vector<uint32_t> screen = ScreenShot(&width, &height);
-        std::vector<uint32_t> client;
-        if (screen.empty()) return client;
-        for (int32_t y = 0; y < 600; ++y) {
-            for (int32_t x = 0; x < 800; ++x) {
-                client.push_back(
-                    screen[size_t(origin.y + y) * size_t(width) + size_t(origin.x + x)]);
-            }
-        }
-        return client;
-    }
     // Whether the client area's rectangle at the button shows the picture exactly.
     bool ScreenShowsButton(const uint8_t* picture, Language language) {
-        std::vector<uint32_t> client = ClientOnScreen();
+        std::vector<uint32_t> client = ClientShot();
         if (client.empty()) return false;
         for (int32_t y = 0; y < 93; ++y) {
             for (int32_t x = 0; x < 156; ++x) {
@@ -356,14 +229,11 @@ protected:
 
     ScopedSettings noCrashDialog{L"Software\\Wine\\WineDbg"};
     std::string root, app, current, launcherFile;
-    HANDLE process = nullptr;
-    HWND window = nullptr;
-    POINT origin{};
 };
 
 TEST_F(LauncherEndToEndTest, TheWindowShowsTheBackgroundAndAHoveredButtonLightsUp) {
     Start();
-    std::vector<uint32_t> client = ClientOnScreen();
+    std::vector<uint32_t> client = ClientShot();
     EXPECT_TRUE(std::equal(client.begin(), client.end(), artBackground, artBackground + 800 * 600));
 
     MoveTo(700, kTop[English] + 45);
@@ -457,7 +327,7 @@ TEST_F(LauncherEndToEndTest, FromAFolderNamedInAnyScriptEachButtonStartsItsOwnIn
                   std::string::npos)
             << log;
         EXPECT_EQ(Count(log, "command="), 1u) << log;
-        EndLauncher();
+        program.End();
     }
 }
 
@@ -489,7 +359,7 @@ TEST_F(LauncherEndToEndTest, WhileItsInstallerRunsTheLauncherAnswersIgnoresInput
     ClickButton(French);
     ASSERT_TRUE(LogShows("command=", 5000));
     Sleep(700);  // the last paints of the fade
-    std::vector<uint32_t> lastFrame = ClientOnScreen();
+    std::vector<uint32_t> lastFrame = ClientShot();
     EXPECT_TRUE(ShowsBackgroundLeftOfTheButtons(lastFrame));
 
     // Other buttons, keys, Alt+F4 and a close request; a window laid over the launcher and
@@ -511,7 +381,7 @@ TEST_F(LauncherEndToEndTest, WhileItsInstallerRunsTheLauncherAnswersIgnoresInput
     EXPECT_NE(SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer), 0);
     EXPECT_FALSE(IsHungAppWindow(window));
     EXPECT_EQ(WaitForExit(0), -1);
-    EXPECT_TRUE(ClientOnScreen() == lastFrame);
+    EXPECT_TRUE(ClientShot() == lastFrame);
 
     WriteFile(app + "standin.stop", "");
     EXPECT_EQ(WaitForExit(10000), 0);
@@ -546,7 +416,7 @@ TEST_F(LauncherEndToEndTest, TheCloseBoxTheSystemMenusCloseAndAltF4EachEndTheLau
             Keys("alt+F4");
         }
         EXPECT_EQ(WaitForExit(5000), 0);
-        EndLauncher();
+        program.End();
     }
     EXPECT_FALSE(Exists(app + "standin.log"));
 }
@@ -587,23 +457,40 @@ TEST_F(LauncherEndToEndTest, LibrariesPlantedBesideTheLauncherAreNeverLoaded) {
 }
 
 // One launcher of a product at a time. A second one starts nothing and ends with 0: while the
-// first is at its menu it brings the first one's window forward (here out of its minimised
-// state); while the first waits for its installer it leaves that window as it is.
+// first is at its menu it brings the first one's window to the front, out of its minimised state
+// or from behind another program's window; while the first waits for its installer it leaves that
+// window as it is.
 TEST_F(LauncherEndToEndTest, ASecondLauncherOfTheProductEndsWithZeroAndStartsNothing) {
     InstallAllStandIns();
     StandInRunsFor(60000);
     Start();
     for (bool installing : {false, true}) {
-        SCOPED_TRACE(installing ? "while installing" : "at the menu");
         if (installing) {
             ClickButton(French);
             ASSERT_TRUE(LogShows("command=", 5000));
         }
-        ShowWindowAsync(window, SW_MINIMIZE);
-        ASSERT_TRUE(Eventually([this] { return IsIconic(window) != 0; }));
-        EXPECT_EQ(RunAnother(launcherFile), 0);
-        EXPECT_EQ(Eventually([this] { return IsIconic(window) == 0; }), !installing);
-        EXPECT_EQ(WaitForExit(0), -1);
+        for (bool minimised : {false, true}) {
+            SCOPED_TRACE(std::string(installing ? "while installing" : "at the menu") +
+                         (minimised ? ", minimised" : ", behind another window"));
+            HWND other = nullptr;
+            if (minimised) {
+                ShowWindowAsync(window, SW_MINIMIZE);
+                ASSERT_TRUE(Eventually([this] { return IsIconic(window) != 0; }));
+            } else {
+                other = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                        300, 200, nullptr, nullptr, nullptr, nullptr);
+                ASSERT_NE(other, nullptr);
+                SetForegroundWindow(other);
+                ASSERT_TRUE(Eventually([other] { return GetForegroundWindow() == other; }));
+            }
+            EXPECT_EQ(RunAnother(launcherFile), 0);
+            const bool broughtForward = Eventually([this, minimised] {
+                return minimised ? IsIconic(window) == 0 : GetForegroundWindow() == window;
+            });
+            EXPECT_EQ(broughtForward, !installing);
+            EXPECT_EQ(WaitForExit(0), -1);
+            if (other != nullptr) DestroyWindow(other);
+        }
     }
     EXPECT_EQ(Count(ReadFile(app + "standin.log"), "command="), 1u);
     WriteFile(app + "standin.stop", "");
@@ -622,7 +509,7 @@ TEST_F(LauncherEndToEndTest, AnIntegratorsMenuLightsItsOwnButtonsAndPassesTheArg
         const RECT& r = button.place;
         MoveTo((r.left + r.right) / 2, (r.top + r.bottom) / 2);
         Sleep(800);
-        std::vector<uint32_t> client = ClientOnScreen();
+        std::vector<uint32_t> client = ClientShot();
         ASSERT_EQ(client.size(), 800u * 600u);
         size_t lit = 0;
         for (size_t i = 0; i < client.size(); ++i) lit += client[i] == button.lit;
@@ -653,15 +540,15 @@ TEST_F(LauncherEndToEndTest, KeysLightAndChooseAButtonAndReadersHearEachFocus) {
     launcherFile = "custom.exe";
     for (const auto& button : kCustomMenu) InstallStandIn(app, button.run);
     Start(-1, kCustomProduct);
-    WinEventListener listener(GetProcessId(process), EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS);
+    WinEventListener listener(program.Id(), EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS);
     listener.HeardAfter(300);  // the hook is in place once this thread has looked at its queue
     const std::pair<const char*, LONG> steps[] = {{"Tab", 1}, {"shift+Tab", 0}, {"Left", 2}};
     for (const auto& [key, button] : steps) {
-        Keys(key, "Studio");
+        Keys(key);
         const RECT& r = kCustomMenu[button].place;
         std::vector<uint32_t> client;
         ASSERT_TRUE(Eventually([&] {
-            client = ClientOnScreen();
+            client = ClientShot();
             return client.size() == 800u * 600u &&
                    client[size_t(r.top) * 800 + size_t(r.left)] == kCustomMenu[button].lit;
         })) << key;
@@ -683,7 +570,7 @@ TEST_F(LauncherEndToEndTest, KeysLightAndChooseAButtonAndReadersHearEachFocus) {
     EXPECT_EQ(focus.vt == VT_I4 ? focus.lVal : -1, 3);
     reader->Release();
     CoUninitialize();
-    Keys("Return", "Studio");
+    Keys("Return");
     EXPECT_EQ(WaitForExit(10000), 0);
     EXPECT_EQ(Count(ReadFile(app + "standin.log"), "command=\"" + app + "Größe.exe\""), 1u);
 }
@@ -694,9 +581,9 @@ TEST_F(LauncherEndToEndTest, ALauncherOfAnotherProductRunsBesideTheFirstUnderIts
     Start();
     ASSERT_TRUE(CopyFileW(Wide(WindowsPath(VARORIZO_CUSTOM_LAUNCHER)).c_str(),
                           FileName(app + "custom.exe").c_str(), FALSE));
-    HANDLE custom = Launch("custom.exe");
-    ASSERT_NE(custom, nullptr);
-    HWND customWindow = FindLauncherWindow(kCustomProduct);
+    WineProgram custom;
+    ASSERT_TRUE(custom.Start(app + "custom.exe", "", current));
+    HWND customWindow = custom.WaitForWindow(kCustomProduct, nullptr);
     ASSERT_NE(customWindow, nullptr);
     // The title is set once the window is made, before it is shown.
     ASSERT_TRUE(Eventually([customWindow] { return IsWindowVisible(customWindow) != 0; }));
@@ -705,11 +592,7 @@ TEST_F(LauncherEndToEndTest, ALauncherOfAnotherProductRunsBesideTheFirstUnderIts
     EXPECT_STREQ(title, kCustomProductWide);
     EXPECT_EQ(WaitForExit(0), -1);
     PostMessageW(customWindow, WM_CLOSE, 0, 0);
-    DWORD code = 1;
-    EXPECT_EQ(WaitForSingleObject(custom, 5000), WAIT_OBJECT_0);
-    GetExitCodeProcess(custom, &code);
-    EXPECT_EQ(code, 0u);
-    CloseHandle(custom);
+    EXPECT_EQ(custom.WaitForExit(5000), 0);
 }
 
 // Both files of that product, as their properties show them: its name, version, maker and

@@ -1,5 +1,6 @@
 // A screen reader's view under Wine: this test is an MSAA client that reads the launcher's and
-// the gallery's windows in their own processes, while real pointer input changes them.
+// the gallery's windows in their own processes, while real pointer input changes them, and a
+// window of its own where those programs have nothing to show.
 #include <windows.h>
 
 #include <oleacc.h>
@@ -7,13 +8,13 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <set>
 #include <string>
 
-#include "tests/wine/unix_tools.h"
+#include "platform/accessibility.h"
 #include "tests/wine/win_events.h"
+#include "tests/wine/wine_fixture.h"
 
 namespace {
 
@@ -26,27 +27,15 @@ VARIANT Child(LONG id) {
     return v;
 }
 
-class ReaderTest : public ::testing::Test {
+class ReaderTest : public WineWindowTest {
 protected:
     void TearDown() override {
         if (reader != nullptr) reader->Release();
-        TerminateProcess(program.hProcess, 1);
-        WaitForSingleObject(program.hProcess, 5000);
+        WineWindowTest::TearDown();
     }
     // Starts the built program (a Unix path) and waits for its window's first paints.
-    void Start(std::string path, const char* arguments, const char* title) {
-        std::replace(path.begin(), path.end(), '/', '\\');
-        std::string line = "\"Z:" + path + "\" " + arguments;
-        STARTUPINFOA startup{};
-        startup.cb = sizeof(startup);
-        ASSERT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                   nullptr, &startup, &program));
-        for (int32_t i = 0; i < 200 && window == nullptr; ++i, Sleep(25)) {
-            window = FindWindowA(nullptr, title);
-        }
-        ASSERT_NE(window, nullptr);
-        Sleep(700);
-        ClientToScreen(window, &origin);
+    void Start(const char* path, const char* arguments, const char* title) {
+        StartProgram(WindowsPath(path), arguments, "", -1, nullptr, title);
     }
     void Read() {
         CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
@@ -71,21 +60,16 @@ protected:
         reader->accLocation(&b[0], &b[1], &b[2], &b[3], Child(id));
         return Box{b[0] - origin.x, b[1] - origin.y, b[2], b[3]};
     }
-    // The program answers while it handles the input: the reader asks until it sees `done`.
-    template <typename Done>
-    static bool Within(Done done) {
-        for (int32_t i = 0; i < 100 && !done(); ++i) Sleep(20);
-        return done();
-    }
-    void MoveTo(LONG x, LONG y) {
-        Xdotool("mousemove " + std::to_string(origin.x + x) + " " + std::to_string(origin.y + y));
-    }
-    static void Xdotool(const std::string& action) {
-        ASSERT_TRUE(RunUnixCommand("xdotool " + action));
+    // The child that navigating from child `from` leads to; 0 when there is none.
+    LONG Navigated(LONG direction, LONG from) {
+        VARIANT end{};
+        const HRESULT result = reader->accNavigate(direction, Child(from), &end);
+        if (result == S_FALSE && end.vt == VT_EMPTY) return 0;
+        return result == S_OK && end.vt == VT_I4 ? end.lVal : -1;
     }
     // The file the program loaded under that name, or "" when it loaded none.
     std::string LoadedModule(const char* name) const {
-        HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, program.dwProcessId);
+        HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, program.Id());
         MODULEENTRY32 module{};
         module.dwSize = sizeof(module);
         std::string path;
@@ -97,9 +81,6 @@ protected:
         return path;
     }
 
-    PROCESS_INFORMATION program{};
-    HWND window = nullptr;
-    POINT origin{0, 0};
     IAccessible* reader = nullptr;
 };
 
@@ -127,11 +108,10 @@ TEST_F(ReaderTest, TheLauncherLoadsItsReaderLibrariesWhenAskedAndShowsFourNamedB
         EXPECT_EQ(Located(k), (Box{628, top, 156, 93}));
         EXPECT_EQ(State(k) & STATE_SYSTEM_HOTTRACKED, 0);
         VARIANT hit{};
-        VARIANT next{};
         reader->accHitTest(origin.x + 706, origin.y + top + 46, &hit);
-        reader->accNavigate(NAVDIR_NEXT, Child(k), &next);
         EXPECT_EQ(hit.lVal, k);
-        EXPECT_EQ(next.vt == VT_I4 ? next.lVal : 5, k + 1);
+        EXPECT_EQ(Navigated(NAVDIR_NEXT, k), k < 4 ? k + 1 : 0);
+        EXPECT_EQ(Navigated(NAVDIR_PREVIOUS, k), k - 1);
     }
     IDispatch* parent = nullptr;
     EXPECT_EQ(reader->get_accParent(&parent), S_OK);
@@ -139,18 +119,17 @@ TEST_F(ReaderTest, TheLauncherLoadsItsReaderLibrariesWhenAskedAndShowsFourNamedB
     EXPECT_EQ(reader->accDoDefaultAction(Child(2)), DISP_E_MEMBERNOTFOUND);
 
     MoveTo(706, 195 + 46);
-    EXPECT_TRUE(Within([&] { return (State(2) & STATE_SYSTEM_HOTTRACKED) != 0; }));
+    EXPECT_TRUE(Eventually([&] { return (State(2) & STATE_SYSTEM_HOTTRACKED) != 0; }));
     EXPECT_EQ(State(1) & STATE_SYSTEM_HOTTRACKED, 0);
     PostMessageA(window, WM_CLOSE, 0, 0);
-    EXPECT_EQ(WaitForSingleObject(program.hProcess, 5000), WAIT_OBJECT_0);
+    EXPECT_NE(program.WaitForExit(5000), -1);
 }
 
 // Page 1 holds the toggle and a disabled button, page 3 the slider; the reader follows the page,
 // and a reader listening from another process hears the toggle change and the slider move.
 TEST_F(ReaderTest, OnTheGalleryPagesTheReaderSeesDisabledCheckedAndDraggedControls) {
     Start(VARORIZO_GALLERY, "1", "Varorizo gallery");
-    WinEventListener listener(program.dwProcessId, EVENT_OBJECT_STATECHANGE,
-                              EVENT_OBJECT_VALUECHANGE);
+    WinEventListener listener(program.Id(), EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_VALUECHANGE);
     Read();
     EXPECT_NE(State(9) & STATE_SYSTEM_UNAVAILABLE, 0);
     EXPECT_EQ(Text(&IAccessible::get_accName, 5), L"toggle button");
@@ -158,12 +137,12 @@ TEST_F(ReaderTest, OnTheGalleryPagesTheReaderSeesDisabledCheckedAndDraggedContro
     EXPECT_EQ(State(5) & (STATE_SYSTEM_CHECKED | STATE_SYSTEM_UNAVAILABLE), 0);
     MoveTo(100, 206);
     Xdotool("click 1");
-    EXPECT_TRUE(Within([&] { return (State(5) & STATE_SYSTEM_CHECKED) != 0; }));
+    EXPECT_TRUE(Eventually([&] { return (State(5) & STATE_SYSTEM_CHECKED) != 0; }));
 
     MoveTo(724, 28);  // the next page, twice
     Xdotool("click --repeat 2 --delay 300 1");
     ASSERT_TRUE(
-        Within([&] { return Text(&IAccessible::get_accName, 3) == L"slider knob along x"; }));
+        Eventually([&] { return Text(&IAccessible::get_accName, 3) == L"slider knob along x"; }));
     EXPECT_EQ(Text(&IAccessible::get_accValue, 3), L"50");
     // The knob follows the pointer from the first move after the press.
     MoveTo(102, 126);
@@ -171,7 +150,7 @@ TEST_F(ReaderTest, OnTheGalleryPagesTheReaderSeesDisabledCheckedAndDraggedContro
     MoveTo(103, 126);
     MoveTo(143, 126);
     Xdotool("mouseup 1");
-    EXPECT_TRUE(Within([&] { return Text(&IAccessible::get_accValue, 3) == L"90"; }));
+    EXPECT_TRUE(Eventually([&] { return Text(&IAccessible::get_accValue, 3) == L"90"; }));
     EXPECT_EQ(Located(3), (Box{40 + 90, 110, 24, 32}));
     std::set<std::pair<DWORD, LONG>> heard;
     for (const HeardEvent& e : listener.HeardAfter(500)) {
@@ -180,6 +159,49 @@ TEST_F(ReaderTest, OnTheGalleryPagesTheReaderSeesDisabledCheckedAndDraggedContro
     const std::set<std::pair<DWORD, LONG>> told = {{EVENT_OBJECT_STATECHANGE, 5},
                                                    {EVENT_OBJECT_VALUECHANGE, 3}};
     EXPECT_EQ(heard, told);
+}
+
+// The gallery's and the launcher's controls never overlap: this test's own window answers for
+// two children laid one over the other, the later one above, as the toolkit draws them.
+int32_t DescribeOverlappingChildren(int32_t index, AccessibleItem* item) {
+    constexpr OsRect kPlaces[] = {{10, 10, 110, 60}, {60, 30, 160, 90}};
+    if (index >= 0 && index < 2) {
+        *item = AccessibleItem{};
+        item->rect = kPlaces[index];
+    }
+    return 2;
+}
+
+LRESULT CALLBACK AnswerForOverlappingChildren(HWND hwnd, UINT message, WPARAM wParam,
+                                              LPARAM lParam) {
+    if (message != WM_GETOBJECT) return DefWindowProcW(hwnd, message, wParam, lParam);
+    return OsAnswerAccessibleObject(reinterpret_cast<WindowHandle>(hwnd), wParam, lParam,
+                                    DescribeOverlappingChildren);
+}
+
+TEST_F(ReaderTest, WhereTwoChildrenOverlapTheHitTestFindsTheOneAbove) {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = AnswerForOverlappingChildren;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"overlapping children";
+    ASSERT_NE(RegisterClassW(&windowClass), 0);
+    UseWindow(CreateWindowExW(0, windowClass.lpszClassName, L"", WS_POPUP | WS_VISIBLE, 100, 100,
+                              200, 120, nullptr, nullptr, windowClass.hInstance, nullptr));
+    ASSERT_NE(window, nullptr);
+    Read();
+    const struct {
+        POINT at;
+        LONG child;
+    } cases[] = {{{20, 20}, 1}, {{80, 40}, 2}, {{150, 80}, 2}, {{5, 100}, CHILDID_SELF}};
+    for (const auto& c : cases) {
+        VARIANT hit{};
+        EXPECT_EQ(reader->accHitTest(origin.x + c.at.x, origin.y + c.at.y, &hit), S_OK);
+        EXPECT_EQ(hit.vt == VT_I4 ? hit.lVal : -1, c.child) << c.at.x << "," << c.at.y;
+    }
+    reader->Release();
+    reader = nullptr;
+    DestroyWindow(window);
+    UnregisterClassW(windowClass.lpszClassName, windowClass.hInstance);
 }
 
 }  // namespace

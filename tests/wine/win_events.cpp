@@ -1,5 +1,7 @@
 #include "tests/wine/win_events.h"
 
+#include "tests/wine/wine_fixture.h"
+
 namespace {
 
 std::vector<HeardEvent> heard;  // what the one listener heard
@@ -21,11 +23,6 @@ WinEventListener::~WinEventListener() {
 }
 
 const std::vector<HeardEvent>& WinEventListener::HeardAfter(DWORD milliseconds) {
-    const ULONGLONG until = GetTickCount64() + milliseconds;
-    for (ULONGLONG now = GetTickCount64(); now < until; now = GetTickCount64()) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, DWORD(until - now), QS_ALLINPUT);
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-    }
+    DispatchFor(milliseconds);
     return heard;
 }
