@@ -38,7 +38,7 @@ TEST(SdlKeys, KeysBecomeVirtualKeysAndTypedTextCharacters) {
     ASSERT_NE(window, nullptr);
     OsShowWindow(window, SW_SHOWNORMAL);
     DispatchQueued();
-    const uint32_t id = SDL_GetWindowID(rules::Win(window)->driver->sdl);
+    const uint32_t id = SDL_GetWindowID(WindowDriverPart(window)->sdl);
     SDL_Event key{};
     key.type = SDL_KEYDOWN;
     key.key.windowID = id;

@@ -44,8 +44,8 @@ void SeamTest::SetUp() {
 void SeamTest::TearDown() {
     if (window != nullptr) OsDestroyWindow(window);
     // Buttons and keys are let go, so that the next test starts with none held.
-    SeamButton(false, false);
-    SeamButton(true, false);
+    SeamButton(VK_LBUTTON, false);
+    SeamButton(VK_RBUTTON, false);
     Drain();
 }
 
