@@ -37,3 +37,5 @@ void SeamLetProgramEnd(ProcessHandle process);
 uint32_t SeamClientPixel(WindowHandle window, int32_t x, int32_t y);
 // All the pixels of the client area's top-left `width` x `height`, rows top to bottom.
 std::vector<uint32_t> SeamClientPixels(WindowHandle window, int32_t width, int32_t height);
+// The same read pixel by pixel, for the backends where a pixel costs little to read.
+std::vector<uint32_t> EachClientPixel(WindowHandle window, int32_t width, int32_t height);

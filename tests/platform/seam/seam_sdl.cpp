@@ -161,9 +161,5 @@ uint32_t SeamClientPixel(WindowHandle window, int32_t x, int32_t y) {
 }
 
 std::vector<uint32_t> SeamClientPixels(WindowHandle window, int32_t width, int32_t height) {
-    std::vector<uint32_t> pixels;
-    for (int32_t y = 0; y < height; ++y) {
-        for (int32_t x = 0; x < width; ++x) pixels.push_back(SeamClientPixel(window, x, y));
-    }
-    return pixels;
+    return EachClientPixel(window, width, height);
 }
