@@ -17,9 +17,6 @@ struct LoggedMessage {
     bool sent;      // sent (called directly) rather than taken from the queue
 };
 
-enum class HeadlessButton { Left, Right };
-enum class HeadlessCaptionButton { Minimize, Maximize, Close };
-
 // Forgets every window, class, message, timer and capture; clears the screen to zero; the
 // cursor goes to (0, 0), visible, and the clock to 0.
 void HeadlessReset(int32_t screenWidth = 1024, int32_t screenHeight = 768);
@@ -31,13 +28,15 @@ uint64_t HeadlessClock();
 // Hardware input, queued like the real thing: to the capture window, else to the window whose
 // client area holds the cursor, else nowhere. Coordinates are screen coordinates.
 void HeadlessPointerMoveTo(int32_t screenX, int32_t screenY);
-void HeadlessPointerButton(HeadlessButton button, bool down);
+// `button` is VK_LBUTTON or VK_RBUTTON.
+void HeadlessPointerButton(uint32_t button, bool down);
 // A key goes to the focus window; with Alt held, or when no window has the focus (a minimised
 // active window), as WM_SYSKEYDOWN. TranslateMessage adds the character.
 void HeadlessKeyDown(uint32_t virtualKey, bool altHeld = false);
 void HeadlessKeyUp(uint32_t virtualKey, bool altHeld = false);
-// A click on a caption button: only a button that the window's style gives it does anything.
-void HeadlessClickCaptionButton(WindowHandle window, HeadlessCaptionButton button);
+// A click on the caption button `hit` (HTMINBUTTON, HTMAXBUTTON or HTCLOSE): only a button
+// that the window's style gives it does anything.
+void HeadlessClickCaptionButton(WindowHandle window, int32_t hit);
 
 // Called when the thread would wait or polls an empty queue, so a test can feed input as the
 // program asks for it. A wait that still finds nothing jumps the clock to the next timer (and

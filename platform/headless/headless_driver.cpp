@@ -2,6 +2,7 @@
 // waits, input from test calls, a simulated screen that presented pixels land on, and a log of
 // every message a window procedure saw, sent or dispatched, nested or not.
 #include <algorithm>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 
@@ -57,7 +58,7 @@ void DriverLookedAtQueue(bool found) {
         return;
     }
     if (idleHook) idleHook();
-    if (!rules::QueueEmpty()) {
+    if (MessageWaiting()) {
         emptyPolls = 0;
         return;
     }
@@ -71,7 +72,7 @@ void DriverLookedAtQueue(bool found) {
 bool DriverWait(uint64_t until) {
     emptyPolls = 0;
     if (idleHook) idleHook();
-    if (!rules::QueueEmpty()) return true;
+    if (MessageWaiting()) return true;
     if (until == UINT64_MAX) return false;  // nothing could ever arrive
     virtualClock = std::max(virtualClock, until);
     return true;
@@ -85,17 +86,17 @@ OsRect DriverFrameInsets(uint32_t /*style*/) {
     return OsRect{kFrame, kFrame + kCaption, kFrame, kFrame};
 }
 
-bool DriverCreateWindow(rules::Window& /*w*/, const char* /*title*/) {
+bool DriverCreateWindow(WindowHandle /*window*/, const char* /*title*/) {
     return true;
 }
 
-void DriverPlaceWindow(rules::Window& /*w*/) {}
+void DriverPlaceWindow(WindowHandle /*window*/) {}
 
-void DriverDestroyWindow(rules::Window& /*w*/) {}
+void DriverDestroyWindow(WindowHandle /*window*/) {}
 
-void DriverPresent(rules::Window& w, const uint32_t* pixels, int32_t stride, const OsRect* rects,
+void DriverPresent(WindowHandle window, const uint32_t* pixels, int32_t stride, const OsRect* rects,
                    size_t count) {
-    const OsRect client = rules::ClientRectOnScreen(w);
+    const OsRect client = WindowClientOnScreen(window);
     for (size_t i = 0; i < count; ++i) {
         const OsRect& r = rects[i];
         const int32_t x0 = std::max(r.left, -client.left);
@@ -121,7 +122,7 @@ void DriverSawMessage(uint32_t message, WParam wParam, LParam lParam, int32_t de
 
 // The screen's storage is kept, so that resetting often costs no fresh pages.
 void HeadlessReset(int32_t screenWidth, int32_t screenHeight) {
-    rules::Reset();
+    ResetRules();
     screen.width = screenWidth;
     screen.height = screenHeight;
     screen.pixels.assign(size_t(screenWidth) * size_t(screenHeight), 0);
@@ -145,24 +146,22 @@ void HeadlessPointerMoveTo(int32_t screenX, int32_t screenY) {
     InputPointerMove(OsPoint{screenX, screenY});
 }
 
-void HeadlessPointerButton(HeadlessButton button, bool down) {
-    InputPointerButton(button == HeadlessButton::Right, down, rules::state.cursor);
+void HeadlessPointerButton(uint32_t button, bool down) {
+    OsPoint cursor{};
+    OsGetCursorPos(&cursor);
+    InputPointerButton(button, down, cursor);
 }
 
 void HeadlessKeyDown(uint32_t virtualKey, bool altHeld) {
-    InputKey(virtualKey, uint32_t{kScanCode} << 16, true, altHeld);
+    InputKeyboardKey(virtualKey, uint32_t{kScanCode} << 16, true, altHeld);
 }
 
 void HeadlessKeyUp(uint32_t virtualKey, bool altHeld) {
-    InputKey(virtualKey, uint32_t{kScanCode} << 16, false, altHeld);
+    InputKeyboardKey(virtualKey, uint32_t{kScanCode} << 16, false, altHeld);
 }
 
-void HeadlessClickCaptionButton(WindowHandle window, HeadlessCaptionButton button) {
-    rules::Window* w = rules::Win(window);
-    if (w == nullptr) return;
-    InputCaptionButton(*w, button == HeadlessCaptionButton::Close      ? CaptionButton::Close
-                           : button == HeadlessCaptionButton::Maximize ? CaptionButton::Maximize
-                                                                       : CaptionButton::Minimize);
+void HeadlessClickCaptionButton(WindowHandle window, int32_t hit) {
+    InputCaptionButton(window, hit);
 }
 
 void HeadlessSetIdleHook(std::function<void()> hook) {
@@ -175,23 +174,20 @@ uint32_t HeadlessScreenPixel(int32_t x, int32_t y) {
 }
 
 OsPoint HeadlessClientOrigin(WindowHandle window) {
-    rules::Window* w = rules::Win(window);
-    if (w == nullptr) return OsPoint{0, 0};
-    const OsRect r = rules::ClientRectOnScreen(*w);
+    const OsRect r = WindowClientOnScreen(window);
     return OsPoint{r.left, r.top};
 }
 
 bool HeadlessIsVisible(WindowHandle window) {
-    rules::Window* w = rules::Win(window);
-    return w != nullptr && rules::Visible(*w);
+    return WindowShown(window);
 }
 
 bool HeadlessWindowExists(WindowHandle window) {
-    return rules::Win(window) != nullptr;
+    return WindowExists(window);
 }
 
 int32_t HeadlessCursorShowCount() {
-    return rules::state.cursorShowCount;
+    return CursorShowCount();
 }
 
 const std::vector<LoggedMessage>& HeadlessMessageLog() {

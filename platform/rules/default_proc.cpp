@@ -1,7 +1,7 @@
 // The default window procedure: every way to close goes through SC_CLOSE to WM_CLOSE, which
 // destroys the window; Alt+F4 posts SC_CLOSE unless the class forbids closing; a right release
 // sends WM_CONTEXTMENU while it is handled; caption buttons ask for their system commands.
-#include "platform/rules/driver.h"
+#include "platform/rules/rules.h"
 
 using namespace rules;
 
@@ -85,7 +85,7 @@ LResult OsDefWindowProc(WindowHandle window, uint32_t message, WParam wParam, LP
             // Alt+F4 asks the window to close, through the queue, unless its class forbids it.
             if ((lParam >> 16 & KF_ALTDOWN) != 0 && wParam == VK_F4 &&
                 (w->classStyle & CS_NOCLOSE) == 0) {
-                Post(w, WM_SYSCOMMAND, SC_CLOSE, 0);
+                Post(window, WM_SYSCOMMAND, SC_CLOSE, 0);
             }
             return 0;
         case WM_NCLBUTTONDOWN:

@@ -1,12 +1,15 @@
 // The driver interface: what a backend built on the shared window-manager rules supplies
-// (the clock, waiting, input, where presented pixels go, the screen and the cursor), and what
-// it calls to hand the rules its input. Plain free functions; one driver is linked in.
+// (the clock, waiting, input, where presented pixels go, the screen and the cursor), what it
+// reads of the rules, and what it calls to hand them its input. All a driver includes of the
+// rules; plain free functions, one driver linked in. Windows are named by their handles.
 #pragma once
+#include <cstddef>
 #include <cstdint>
-#include <string>
+#include <vector>
 
 #include "platform/platform.h"
-#include "platform/rules/rules.h"
+
+struct DriverWindow;  // what a driver keeps for one window (the SDL driver: its SDL window)
 
 // ---- What a driver supplies ----
 
@@ -26,15 +29,16 @@ bool DriverWait(uint64_t until);
 OsPoint DriverScreenSize();
 OsRect DriverFrameInsets(uint32_t style);
 
-// Each window's own part: made when the rules create the window (false when it cannot be),
-// told whenever the window is shown, hidden, moved, sized, minimised or maximised (its record
-// holds the new state), and ended when the window is destroyed.
-bool DriverCreateWindow(rules::Window& w, const char* title);
-void DriverPlaceWindow(rules::Window& w);
-void DriverDestroyWindow(rules::Window& w);
+// Each window's own part: made when the rules create the window (false when it cannot be; the
+// window is already known, so WindowClientOnScreen answers), told whenever the window is shown,
+// hidden, moved, sized, minimised or maximised, and ended when the window is destroyed (also
+// when the rules are reset).
+bool DriverCreateWindow(WindowHandle window, const char* title);
+void DriverPlaceWindow(WindowHandle window);
+void DriverDestroyWindow(WindowHandle window);
 // Shows the rectangles `rects` (client coordinates, inside the client area) of `pixels`, rows
 // of `stride` pixels, in the window's client area.
-void DriverPresent(rules::Window& w, const uint32_t* pixels, int32_t stride, const OsRect* rects,
+void DriverPresent(WindowHandle window, const uint32_t* pixels, int32_t stride, const OsRect* rects,
                    size_t count);
 
 // The cursor: a warp, and whether it is shown. Where it is, the rules know from the input.
@@ -50,26 +54,53 @@ void DriverSawMessage(uint32_t message, WParam wParam, LParam lParam, int32_t de
 enum class ProcessLook { Running, Ended, Unknown };
 ProcessLook DriverLookAtProcess(ProcessHandle process, bool waitBegins, uint64_t* lookAgainBy);
 
+// ---- What a driver reads of the rules ----
+
+// Forgets every window (each driver part ended), class, message, timer and capture; the
+// cursor goes to (0, 0), visible.
+void ResetRules();
+// Whether the queue would give a message now.
+bool MessageWaiting();
+// The windows not destroyed, oldest first.
+std::vector<WindowHandle> LiveWindows();
+bool WindowExists(WindowHandle window);
+bool WindowShown(WindowHandle window);  // also while minimised
+bool WindowMinimized(WindowHandle window);
+// The client area in screen coordinates; a minimised window has none.
+OsRect WindowClientOnScreen(WindowHandle window);
+// The driver's part of the window, also of one being destroyed; null until set.
+DriverWindow* WindowDriverPart(WindowHandle window);
+void SetWindowDriverPart(WindowHandle window, DriverWindow* part);
+int32_t CursorShowCount();
+
 // ---- What a driver calls ----
+
+// Where a key's characters come from when TranslateMessage asks.
+enum class KeyText : uint8_t {
+    FromKey,   // made from the virtual key, as a US keyboard gives them
+    Attached,  // what the window system typed for it (InputText), possibly nothing
+};
 
 // The pointer is at `screen` now: a move for the capture window or the window under it.
 void InputPointerMove(OsPoint screen);
-void InputPointerButton(bool right, bool down, OsPoint screen);
+// `button` is VK_LBUTTON or VK_RBUTTON.
+void InputPointerButton(uint32_t button, bool down, OsPoint screen);
 // A key of the keyboard: to the focus window, or as a system key to the active window while
 // none has the focus; with Alt held it is a system key. `bits` are the scan code, the extended
 // flag and the repeat, as they stand in the message's lParam (bits 16 to 24 and 30).
-void InputKey(uint32_t virtualKey, uint32_t bits, bool down, bool altHeld,
-              rules::KeyText text = rules::KeyText::FromKey);
+void InputKeyboardKey(uint32_t virtualKey, uint32_t bits, bool down, bool altHeld,
+                      KeyText text = KeyText::FromKey);
 // Characters that the window system typed (UTF-8): those of the last key pressed when it is
 // still queued, else characters of their own for the focus window.
 void InputText(const char* utf8);
-// A press on a caption button of the window; a button its styles do not give it counts as
-// the caption.
-enum class CaptionButton { Minimize, Maximize, Close };
-void InputCaptionButton(rules::Window& w, CaptionButton button);
+// A press on the caption button `hit` (HTMINBUTTON, HTMAXBUTTON or HTCLOSE) of the window; a
+// button its styles do not give it counts as the caption.
+void InputCaptionButton(WindowHandle window, int32_t hit);
 // The window system activated one of the windows, or a window that is not ours (null).
-void InputActivated(rules::Window* w);
+void InputActivated(WindowHandle window);
+// The window system took the activation from the window: none of ours is active if it was.
+void InputDeactivated(WindowHandle window);
 // Part of the window was uncovered, or its contents lost: it is to be painted again.
-void InputExposed(rules::Window& w, const OsRect* area);
+void InputExposed(WindowHandle window, const OsRect* area);
 // The window system put the window's client area at `clientOrigin` (screen coordinates).
-void InputMovedBySystem(rules::Window& w, OsPoint clientOrigin);
+void InputMovedBySystem(WindowHandle window, OsPoint clientOrigin);

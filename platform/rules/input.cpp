@@ -4,7 +4,7 @@
 // queues a move as SetCursorPos does even to where the cursor already is, and the show count.
 #include <algorithm>
 
-#include "platform/rules/driver.h"
+#include "platform/rules/rules.h"
 
 using namespace rules;
 
@@ -81,7 +81,8 @@ void InputPointerMove(OsPoint screen) {
     QueuePointerMessage(WM_MOUSEMOVE);
 }
 
-void InputPointerButton(bool right, bool down, OsPoint screen) {
+void InputPointerButton(uint32_t button, bool down, OsPoint screen) {
+    const bool right = button == VK_RBUTTON;
     state.cursor = screen;
     (right ? state.rightDown : state.leftDown) = down;
     const uint32_t message =
@@ -89,7 +90,7 @@ void InputPointerButton(bool right, bool down, OsPoint screen) {
     QueuePointerMessage(message);
 }
 
-void InputKey(uint32_t virtualKey, uint32_t bits, bool down, bool altHeld, KeyText text) {
+void InputKeyboardKey(uint32_t virtualKey, uint32_t bits, bool down, bool altHeld, KeyText text) {
     Window* target = state.focus != nullptr ? state.focus : state.active;
     if (target == nullptr || target->destroyed) return;
     const bool system = altHeld || state.focus == nullptr;
@@ -128,31 +129,40 @@ void InputText(const char* utf8) {
     }
 }
 
-void InputCaptionButton(Window& w, CaptionButton button) {
+void InputCaptionButton(WindowHandle window, int32_t hit) {
+    Window* found = Win(window);
+    if (found == nullptr) return;
+    Window& w = *found;
     if (!Visible(w) || (w.style & WS_CAPTION) != WS_CAPTION) return;
-    WParam hit = HTCAPTION;
-    if (button == CaptionButton::Minimize && (w.style & WS_MINIMIZEBOX) != 0) hit = HTMINBUTTON;
-    if (button == CaptionButton::Maximize && (w.style & WS_MAXIMIZEBOX) != 0) hit = HTMAXBUTTON;
-    if (button == CaptionButton::Close && (w.style & WS_SYSMENU) != 0) hit = HTCLOSE;
+    const bool given = (hit == HTMINBUTTON && (w.style & WS_MINIMIZEBOX) != 0) ||
+                       (hit == HTMAXBUTTON && (w.style & WS_MAXIMIZEBOX) != 0) ||
+                       (hit == HTCLOSE && (w.style & WS_SYSMENU) != 0);
     // The buttons stand 20 pixels apart at the caption's right end: minimise, maximise, close.
     const OsRect in = DriverFrameInsets(w.style);
-    const int32_t fromRight = button == CaptionButton::Close      ? 12
-                              : button == CaptionButton::Maximize ? 32
-                                                                  : 52;
+    const int32_t fromRight = hit == HTCLOSE ? 12 : hit == HTMAXBUTTON ? 32 : 52;
     const OsPoint point{w.rect.right - fromRight, w.rect.top + (in.top + in.left) / 2};
-    QueueInput(
-        Queued(OsMessage{Handle(&w), WM_NCLBUTTONDOWN, hit, PackPoint(point.x, point.y)}, point));
+    QueueInput(Queued(OsMessage{window, WM_NCLBUTTONDOWN, WParam(given ? hit : HTCAPTION),
+                                PackPoint(point.x, point.y)},
+                      point));
 }
 
-void InputActivated(Window* w) {
-    Activate(w);
+void InputActivated(WindowHandle window) {
+    Window* w = Win(window);
+    if (w != nullptr || window == nullptr) Activate(w);
 }
 
-void InputExposed(Window& w, const OsRect* area) {
-    OsRedrawWindow(Handle(&w), area, RDW_INVALIDATE);
+void InputDeactivated(WindowHandle window) {
+    if (window != nullptr && state.active == Win(window)) Activate(nullptr);
 }
 
-void InputMovedBySystem(Window& w, OsPoint clientOrigin) {
+void InputExposed(WindowHandle window, const OsRect* area) {
+    OsRedrawWindow(window, area, RDW_INVALIDATE);
+}
+
+void InputMovedBySystem(WindowHandle window, OsPoint clientOrigin) {
+    Window* found = Win(window);
+    if (found == nullptr) return;
+    Window& w = *found;
     const OsRect client = ClientRectOnScreen(w);
     const int32_t dx = clientOrigin.x - client.left;
     const int32_t dy = clientOrigin.y - client.top;

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/rules/driver.h"
+#include "platform/rules/rules.h"
 
 using namespace rules;
 
@@ -149,12 +149,12 @@ void OsBlitPixels(DeviceContext dc, const uint32_t* pixels, int32_t width, int32
     const bool clipped =
         w->clipped && w->dcClip.width == ClientWidth(*w) && w->dcClip.height == ClientHeight(*w);
     if (!clipped) {
-        DriverPresent(*w, pixels, width, &area, 1);
+        DriverPresent(Handle(w), pixels, width, &area, 1);
         return;
     }
     const OsRect& b = w->dcClip.bounds;
     area = OsRect{std::max(area.left, b.left), std::max(area.top, b.top),
                   std::min(area.right, b.right), std::min(area.bottom, b.bottom)};
     const std::vector<OsRect> rects = RectsOf(w->dcClip, area);
-    if (!rects.empty()) DriverPresent(*w, pixels, width, rects.data(), rects.size());
+    if (!rects.empty()) DriverPresent(Handle(w), pixels, width, rects.data(), rects.size());
 }

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "platform/rules/driver.h"
+#include "platform/rules/rules.h"
 
 using namespace rules;
 
@@ -183,8 +183,8 @@ uint32_t CodePageCharacter(char32_t c) {
     return c < 0x80 || (c >= 0xA0 && c <= 0xFF) ? uint32_t(c) : uint32_t{'?'};
 }
 
-void Post(Window* w, uint32_t message, WParam wParam, LParam lParam) {
-    state.posted.push_back(OsMessage{Handle(w), message, wParam, lParam});
+void Post(WindowHandle window, uint32_t message, WParam wParam, LParam lParam) {
+    state.posted.push_back(OsMessage{window, message, wParam, lParam});
 }
 
 void QueueInput(const QueuedInput& input) {
@@ -263,8 +263,7 @@ bool OsTranslateMessage(const OsMessage* message) {
     }
     const uint32_t kind = message->message == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR;
     for (const char32_t c : characters) {
-        state.posted.push_back(
-            OsMessage{message->window, kind, CodePageCharacter(c), message->lParam});
+        Post(message->window, kind, CodePageCharacter(c), message->lParam);
     }
     return !characters.empty();
 }

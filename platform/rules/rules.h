@@ -1,7 +1,7 @@
 // The Win32 window manager that the code above the seam relies on, written once for every
 // backend that is not Windows itself: windows and classes, the queue and its order, capture,
 // timers, update regions and the paint bracket, the default procedure. Internal to platform/:
-// the rules' own files and the drivers include it.
+// the rules' own files include it; a driver sees only driver.h.
 #pragma once
 #include <cstdint>
 #include <deque>
@@ -12,8 +12,7 @@
 #include <vector>
 
 #include "platform/platform.h"
-
-struct DriverWindow;  // what a driver keeps for one window (the SDL driver: its SDL window)
+#include "platform/rules/driver.h"
 
 namespace rules {
 
@@ -66,12 +65,6 @@ struct Window {
     DriverWindow* driver = nullptr;
 };
 
-// Where a key's characters come from when TranslateMessage asks.
-enum class KeyText : uint8_t {
-    FromKey,   // made from the virtual key, as a US keyboard gives them
-    Attached,  // what the window system typed for it (InputText), possibly nothing
-};
-
 // A hardware message in the input queue, with the time and screen point it was made at.
 struct QueuedInput {
     OsMessage message{};
@@ -117,6 +110,8 @@ extern State state;
 
 // Windows and their geometry (windows.cpp)
 Window* Win(WindowHandle handle);
+// The record of a window also while it is being destroyed, for its driver part.
+Window* Record(WindowHandle handle);
 WindowHandle Handle(Window* window);
 bool Visible(const Window& w);
 bool Minimized(const Window& w);
@@ -142,7 +137,8 @@ void SetFocus(Window* w);
 bool ShowWindow(Window& w, int32_t showCommand);
 
 // The queue (queue.cpp)
-void Post(Window* w, uint32_t message, WParam wParam, LParam lParam);
+// Every posted message goes through here, so that all of them are taken oldest first.
+void Post(WindowHandle window, uint32_t message, WParam wParam, LParam lParam);
 void QueueInput(const QueuedInput& input);
 void QueuePointerMessage(uint32_t message);
 bool QueueEmpty();

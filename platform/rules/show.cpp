@@ -15,7 +15,7 @@
 // A minimised window lies off the screen without a client area: it is not painted and no
 // pointer input reaches it. Keys reach the active window only as WM_SYSKEYDOWN while no window
 // has the focus.
-#include "platform/rules/driver.h"
+#include "platform/rules/rules.h"
 
 using namespace rules;
 
@@ -45,7 +45,7 @@ void RememberNormalRect(Window& w) {
 void ShowAsItIs(Window& w, bool activate) {
     Send(&w, WM_WINDOWPOSCHANGING);
     w.style |= WS_VISIBLE;
-    DriverPlaceWindow(w);
+    DriverPlaceWindow(Handle(&w));
     InvalidateWhole(w);
     if (activate) Activate(&w);
     w.lastChange = PositionChange{};
@@ -95,7 +95,7 @@ void MoveWindow(Window& w, OsRect to, bool stateChanged) {
     const bool sized = stateChanged || to.right - to.left != w.rect.right - w.rect.left ||
                        to.bottom - to.top != w.rect.bottom - w.rect.top;
     w.rect = to;
-    DriverPlaceWindow(w);
+    DriverPlaceWindow(Handle(&w));
     if (sized) {
         w.update.Reset(ClientWidth(w), ClientHeight(w));
         w.dcClip.Reset(ClientWidth(w), ClientHeight(w));
@@ -142,7 +142,7 @@ bool ShowWindow(Window& w, int32_t showCommand) {
             Send(&w, WM_SHOWWINDOW, 0);
             Send(&w, WM_WINDOWPOSCHANGING);
             w.style &= ~uint32_t{WS_VISIBLE};
-            DriverPlaceWindow(w);
+            DriverPlaceWindow(Handle(&w));
             w.update.Clear();
             w.lastChange = PositionChange{};
             Send(&w, WM_WINDOWPOSCHANGED);

@@ -39,7 +39,7 @@ uint32_t OsGetClassLong(WindowHandle window, int32_t index) {
 
 bool OsPostMessage(WindowHandle window, uint32_t message, WParam wParam, LParam lParam) {
     if (window != nullptr && Win(window) == nullptr) return false;
-    state.posted.push_back(OsMessage{window, message, wParam, lParam});
+    Post(window, message, wParam, lParam);
     return true;
 }
 

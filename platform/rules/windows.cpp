@@ -2,7 +2,7 @@
 // destruction, the outer and client rectangles, device contexts and the screen's metrics.
 #include <algorithm>
 
-#include "platform/rules/driver.h"
+#include "platform/rules/rules.h"
 
 using namespace rules;
 
@@ -35,12 +35,17 @@ namespace rules {
 
 State state;
 
-Window* Win(WindowHandle handle) {
+Window* Record(WindowHandle handle) {
     auto* window = reinterpret_cast<Window*>(handle);
     for (auto& w : state.windows) {
-        if (w.get() == window && !w->destroyed) return window;
+        if (w.get() == window) return window;
     }
     return nullptr;
+}
+
+Window* Win(WindowHandle handle) {
+    Window* w = Record(handle);
+    return w != nullptr && !w->destroyed ? w : nullptr;
 }
 
 WindowHandle Handle(Window* window) {
@@ -121,11 +126,14 @@ WindowHandle OsCreateWindow(uint32_t exStyle, const char* className, const char*
     w->normalRect = w->rect;
     w->update.Reset(ClientWidth(*w), ClientHeight(*w));
     w->dcClip.Reset(ClientWidth(*w), ClientHeight(*w));
-    if (!DriverCreateWindow(*w, title != nullptr ? title : "")) return nullptr;
     state.windows.push_back(std::move(window));
+    if (!DriverCreateWindow(Handle(w), title != nullptr ? title : "")) {
+        state.windows.pop_back();
+        return nullptr;
+    }
     if (Send(w, WM_NCCREATE) == 0) {
         w->destroyed = true;
-        DriverDestroyWindow(*w);
+        DriverDestroyWindow(Handle(w));
         return nullptr;
     }
     Send(w, WM_NCCALCSIZE);
@@ -142,14 +150,14 @@ bool OsDestroyWindow(WindowHandle window) {
     if (w == nullptr) return false;
     if (state.capture == w) OsReleaseCapture();
     w->style &= ~uint32_t{WS_VISIBLE};
-    DriverPlaceWindow(*w);
+    DriverPlaceWindow(window);
     if (state.active == w) Activate(nullptr);
     if (state.focus == w) state.focus = nullptr;
     Send(w, WM_DESTROY);
     Send(w, WM_NCDESTROY);
     w->destroyed = true;
     w->timers.clear();
-    DriverDestroyWindow(*w);
+    DriverDestroyWindow(window);
     std::erase_if(state.posted, [w](const OsMessage& m) { return m.window == Handle(w); });
     std::erase_if(state.input, [w](const QueuedInput& m) { return m.message.window == Handle(w); });
     return true;
@@ -171,6 +179,7 @@ bool OsGetWindowRect(WindowHandle window, OsRect* rect) {
     return true;
 }
 
+// GetWindowInfo's window rectangle is GetWindowRect's; Windows answers both from one record.
 bool OsGetWindowInfoRect(WindowHandle window, OsRect* windowRect) {
     return OsGetWindowRect(window, windowRect);
 }
@@ -192,7 +201,7 @@ int32_t OsGetDeviceCaps(DeviceContext /*dc*/, int32_t index) {
 
 void rules::Reset() {
     for (auto& w : state.windows) {
-        if (!w->destroyed) DriverDestroyWindow(*w);
+        if (!w->destroyed) DriverDestroyWindow(Handle(w.get()));
     }
     state = State{};
 }

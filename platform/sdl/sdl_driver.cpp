@@ -33,10 +33,10 @@ bool VideoReady() {
     return videoReady;
 }
 
-rules::Window* WindowOfId(uint32_t sdlWindowId) {
-    for (auto& w : rules::state.windows) {
-        if (!w->destroyed && w->driver != nullptr && SDL_GetWindowID(w->driver->sdl) == sdlWindowId)
-            return w.get();
+WindowHandle WindowOfId(uint32_t sdlWindowId) {
+    for (WindowHandle window : LiveWindows()) {
+        const DriverWindow* d = WindowDriverPart(window);
+        if (d != nullptr && SDL_GetWindowID(d->sdl) == sdlWindowId) return window;
     }
     return nullptr;
 }
@@ -76,8 +76,8 @@ OsRect DriverFrameInsets(uint32_t /*style*/) {
     return OsRect{0, 0, 0, 0};
 }
 
-bool DriverCreateWindow(rules::Window& w, const char* title) {
-    const OsRect client = rules::ClientRectOnScreen(w);
+bool DriverCreateWindow(WindowHandle w, const char* title) {
+    const OsRect client = WindowClientOnScreen(w);
     const int32_t width = client.right - client.left;
     const int32_t height = client.bottom - client.top;
     if (width < 1 || height < 1 || !sdl::EnsureVideo()) return false;
@@ -90,20 +90,20 @@ bool DriverCreateWindow(rules::Window& w, const char* title) {
     // The surface is made now: made first after showing, it would put the window back where it
     // was created.
     SDL_GetWindowSurface(window);
-    w.driver = new DriverWindow{window, false, false, client};
+    SetWindowDriverPart(w, new DriverWindow{window, false, false, client});
     return true;
 }
 
 // A hidden window keeps its place until it is shown, where the rules put it meanwhile.
-void DriverPlaceWindow(rules::Window& w) {
-    DriverWindow* d = w.driver;
+void DriverPlaceWindow(WindowHandle w) {
+    DriverWindow* d = WindowDriverPart(w);
     if (d == nullptr) return;
-    if (!rules::Visible(w)) {
+    if (!WindowShown(w)) {
         if (d->shown) SDL_HideWindow(d->sdl);
         d->shown = false;
         return;
     }
-    if (rules::Minimized(w)) {
+    if (WindowMinimized(w)) {
         if (!d->shown) SDL_ShowWindow(d->sdl);
         SDL_MinimizeWindow(d->sdl);
         d->shown = d->minimized = true;
@@ -111,7 +111,7 @@ void DriverPlaceWindow(rules::Window& w) {
     }
     if (d->minimized) SDL_RestoreWindow(d->sdl);
     d->minimized = false;
-    const OsRect client = rules::ClientRectOnScreen(w);
+    const OsRect client = WindowClientOnScreen(w);
     if (client.right - client.left != d->client.right - d->client.left ||
         client.bottom - client.top != d->client.bottom - d->client.top) {
         SDL_SetWindowSize(d->sdl, client.right - client.left, client.bottom - client.top);
@@ -124,18 +124,20 @@ void DriverPlaceWindow(rules::Window& w) {
     d->shown = true;
 }
 
-void DriverDestroyWindow(rules::Window& w) {
-    if (w.driver == nullptr) return;
-    SDL_DestroyWindow(w.driver->sdl);
-    delete w.driver;
-    w.driver = nullptr;
+void DriverDestroyWindow(WindowHandle w) {
+    DriverWindow* d = WindowDriverPart(w);
+    if (d == nullptr) return;
+    SDL_DestroyWindow(d->sdl);
+    delete d;
+    SetWindowDriverPart(w, nullptr);
 }
 
 // The rectangles are copied into the window surface and shown; SDL may show more than asked.
-void DriverPresent(rules::Window& w, const uint32_t* pixels, int32_t stride, const OsRect* rects,
+void DriverPresent(WindowHandle w, const uint32_t* pixels, int32_t stride, const OsRect* rects,
                    size_t count) {
-    if (w.driver == nullptr) return;
-    SDL_Surface* surface = SDL_GetWindowSurface(w.driver->sdl);
+    const DriverWindow* d = WindowDriverPart(w);
+    if (d == nullptr) return;
+    SDL_Surface* surface = SDL_GetWindowSurface(d->sdl);
     if (surface == nullptr) return;
     if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) return;
     std::vector<SDL_Rect> shown;
@@ -152,7 +154,7 @@ void DriverPresent(rules::Window& w, const uint32_t* pixels, int32_t stride, con
     }
     if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
     if (!shown.empty()) {
-        SDL_UpdateWindowSurfaceRects(w.driver->sdl, shown.data(), static_cast<int>(shown.size()));
+        SDL_UpdateWindowSurfaceRects(d->sdl, shown.data(), static_cast<int>(shown.size()));
     }
 }
 

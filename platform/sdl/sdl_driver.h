@@ -20,7 +20,8 @@ namespace sdl {
 // when no window can be opened.
 bool EnsureVideo();
 bool VideoReady();
-rules::Window* WindowOfId(uint32_t sdlWindowId);
+// The rules' window of an SDL window, null for none of ours.
+WindowHandle WindowOfId(uint32_t sdlWindowId);
 // Win32 virtual key, scan code and extended flag of an SDL key; false for keys without one.
 bool VirtualKeyOf(const SDL_Keysym& key, uint32_t* virtualKey, uint32_t* scanCode, bool* extended);
 // Set when a warp of the cursor is expected to come back as a move of its own, at `to`.

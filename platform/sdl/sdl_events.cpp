@@ -10,9 +10,9 @@ OsPoint warpTarget{};
 // SDL's coordinates are those of the window it names (negative outside, while a button is
 // held); the rules take the pointer in screen coordinates.
 bool ScreenPoint(uint32_t sdlWindowId, int32_t x, int32_t y, OsPoint* screen) {
-    rules::Window* w = sdl::WindowOfId(sdlWindowId);
+    const WindowHandle w = sdl::WindowOfId(sdlWindowId);
     if (w == nullptr) return false;
-    const OsRect client = rules::ClientRectOnScreen(*w);
+    const OsRect client = WindowClientOnScreen(w);
     *screen = OsPoint{client.left + x, client.top + y};
     return true;
 }
@@ -31,7 +31,8 @@ void TakeButton(const SDL_MouseButtonEvent& e) {
     if (e.button != SDL_BUTTON_LEFT && e.button != SDL_BUTTON_RIGHT) return;
     OsPoint screen{};
     if (!ScreenPoint(e.windowID, e.x, e.y, &screen)) return;
-    InputPointerButton(e.button == SDL_BUTTON_RIGHT, e.type == SDL_MOUSEBUTTONDOWN, screen);
+    InputPointerButton(e.button == SDL_BUTTON_RIGHT ? VK_RBUTTON : VK_LBUTTON,
+                       e.type == SDL_MOUSEBUTTONDOWN, screen);
 }
 
 // Backspace, Tab, Enter and Escape have no text event: their characters come from the key.
@@ -46,28 +47,28 @@ void TakeKey(const SDL_KeyboardEvent& e) {
         scanCode << 16 | (extended ? 1u << 24 : 0u) | (down && e.repeat != 0 ? 1u << 30 : 0u);
     const bool control = virtualKey == VK_BACK || virtualKey == VK_TAB || virtualKey == VK_RETURN ||
                          virtualKey == VK_ESCAPE;
-    InputKey(virtualKey, bits, down, (e.keysym.mod & KMOD_ALT) != 0,
-             control ? rules::KeyText::FromKey : rules::KeyText::Attached);
+    InputKeyboardKey(virtualKey, bits, down, (e.keysym.mod & KMOD_ALT) != 0,
+                     control ? KeyText::FromKey : KeyText::Attached);
 }
 
 void TakeWindowEvent(const SDL_WindowEvent& e) {
-    rules::Window* w = sdl::WindowOfId(e.windowID);
+    const WindowHandle w = sdl::WindowOfId(e.windowID);
     if (w == nullptr) return;
     switch (e.event) {
         case SDL_WINDOWEVENT_EXPOSED:
-            InputExposed(*w, nullptr);
+            InputExposed(w, nullptr);
             break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
             InputActivated(w);
             break;
         case SDL_WINDOWEVENT_FOCUS_LOST:
-            if (rules::state.active == w) InputActivated(nullptr);
+            InputDeactivated(w);
             break;
         case SDL_WINDOWEVENT_MOVED:
-            InputMovedBySystem(*w, OsPoint{e.data1, e.data2});
+            InputMovedBySystem(w, OsPoint{e.data1, e.data2});
             break;
         case SDL_WINDOWEVENT_CLOSE:
-            InputCaptionButton(*w, CaptionButton::Close);
+            InputCaptionButton(w, HTCLOSE);
             break;
         default:
             break;
@@ -104,9 +105,7 @@ void DriverTakeInput() {
                 TakeWindowEvent(e.window);
                 break;
             case SDL_QUIT:  // an interrupt or termination signal: the close box of each window
-                for (auto& w : rules::state.windows) {
-                    if (!w->destroyed) InputCaptionButton(*w, CaptionButton::Close);
-                }
+                for (WindowHandle w : LiveWindows()) InputCaptionButton(w, HTCLOSE);
                 break;
             default:
                 break;

@@ -23,7 +23,7 @@ protected:
         HeadlessPointerMoveTo(p.x, p.y);
         ASSERT_EQ(PumpOneMessage(), PumpResult::Dispatched);
     }
-    void Button(HeadlessButton button, bool down) {
+    void Button(uint32_t button, bool down) {
         HeadlessPointerButton(button, down);
         ASSERT_EQ(PumpOneMessage(), PumpResult::Dispatched);
     }
@@ -52,13 +52,13 @@ TEST_F(WindowProcTest, PointerMessagesRecordTheirCodeAndSignedPosition) {
     EXPECT_EQ(inputX, 12);
     EXPECT_EQ(inputY, 34);
     EXPECT_EQ(inputKey, -1);
-    Button(HeadlessButton::Left, true);
+    Button(VK_LBUTTON, true);
     EXPECT_EQ(inputCode, InputLeftDown);
     PointerTo(-5, 700);  // outside the client area, reaches the window through the capture
     EXPECT_EQ(inputCode, InputMove);
     EXPECT_EQ(inputX, -5);
     EXPECT_EQ(inputY, 700);
-    Button(HeadlessButton::Left, false);
+    Button(VK_LBUTTON, false);
     EXPECT_EQ(inputCode, InputLeftUp);
     EXPECT_EQ(OsGetCapture(), nullptr);
 }
@@ -89,11 +89,11 @@ TEST_F(WindowProcTest, TheAnimationTimerHasId1AndTicksEvery25Milliseconds) {
 
 TEST_F(WindowProcTest, ARightReleaseSurvivesTheContextMenuRequestSentInside) {
     PointerTo(200, 100);
-    Button(HeadlessButton::Right, true);
+    Button(VK_RBUTTON, true);
     EXPECT_EQ(inputCode, InputRightDown);
     EXPECT_EQ(OsGetCapture(), mainWindow);
     HeadlessClearMessageLog();
-    Button(HeadlessButton::Right, false);
+    Button(VK_RBUTTON, false);
     EXPECT_EQ(inputCode, InputRightUp);
     EXPECT_EQ(inputX, 200);
     EXPECT_EQ(inputY, 100);
@@ -107,12 +107,12 @@ TEST_F(WindowProcTest, ARightReleaseSurvivesTheContextMenuRequestSentInside) {
 
 TEST_F(WindowProcTest, AReleaseKeepsTheCaptureOnlyWhileItsOwnButtonIsReportedDown) {
     PointerTo(10, 10);
-    Button(HeadlessButton::Left, true);
+    Button(VK_LBUTTON, true);
     Post(WM_LBUTTONUP, MK_LBUTTON, 0);
     EXPECT_EQ(OsGetCapture(), mainWindow);
     Post(WM_LBUTTONUP, MK_RBUTTON, 0);  // the right button still down does not keep it
     EXPECT_EQ(OsGetCapture(), nullptr);
-    Button(HeadlessButton::Right, true);
+    Button(VK_RBUTTON, true);
     Post(WM_RBUTTONUP, MK_RBUTTON, 0);
     EXPECT_EQ(OsGetCapture(), mainWindow);
 }

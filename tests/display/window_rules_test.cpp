@@ -33,8 +33,8 @@ protected:
     void ClickAt(int32_t x, int32_t y) {
         const OsPoint p = ScreenOf(x, y);
         HeadlessPointerMoveTo(p.x, p.y);
-        HeadlessPointerButton(HeadlessButton::Left, true);
-        HeadlessPointerButton(HeadlessButton::Left, false);
+        HeadlessPointerButton(VK_LBUTTON, true);
+        HeadlessPointerButton(VK_LBUTTON, false);
     }
 };
 
@@ -48,8 +48,8 @@ TEST_F(MainWindowRulesTest, TheWindowReportsItsStylesAndAFastSecondPressIsAPress
     PumpInputs();
     // The class has no CS_DBLCLKS: a double click is two presses.
     ClickAt(100, 100);
-    HeadlessPointerButton(HeadlessButton::Left, true);
-    HeadlessPointerButton(HeadlessButton::Left, false);
+    HeadlessPointerButton(VK_LBUTTON, true);
+    HeadlessPointerButton(VK_LBUTTON, false);
     EXPECT_EQ(PumpInputs(), (std::vector<int32_t>{InputMove, InputLeftDown, InputLeftUp,
                                                   InputLeftDown, InputLeftUp}));
 }
@@ -77,8 +77,8 @@ TEST_F(MainWindowRulesTest, AMinimisedStartIsNotPaintedAndGetsNoInputUntilRestor
     for (int32_t i = 0; i < 600; i += 5)
         EXPECT_EQ(HeadlessScreenPixel(normal.x + i, normal.y + i), 0u);
     HeadlessPointerMoveTo(normal.x + 10, normal.y + 10);
-    HeadlessPointerButton(HeadlessButton::Left, true);
-    HeadlessPointerButton(HeadlessButton::Left, false);
+    HeadlessPointerButton(VK_LBUTTON, true);
+    HeadlessPointerButton(VK_LBUTTON, false);
     HeadlessKeyDown('A');  // reaches the active minimised window as a system key
     EXPECT_TRUE(PumpInputs().empty());
 
@@ -126,12 +126,9 @@ TEST_F(MainWindowRulesTest, EveryWayToCloseIsACloseRequestAndOnlyTheMinimiseBoxI
     const Case cases[] = {
         {"Alt+F4", [] { HeadlessKeyDown(VK_F4, true); }, true, 0},
         {"system menu", [] { OsPostMessage(mainWindow, WM_SYSCOMMAND, SC_CLOSE, 0); }, true, 0},
-        {"close box", [] { HeadlessClickCaptionButton(mainWindow, HeadlessCaptionButton::Close); },
-         true, 0},
-        {"maximise box",
-         [] { HeadlessClickCaptionButton(mainWindow, HeadlessCaptionButton::Maximize); }, false, 0},
-        {"minimise box",
-         [] { HeadlessClickCaptionButton(mainWindow, HeadlessCaptionButton::Minimize); }, false,
+        {"close box", [] { HeadlessClickCaptionButton(mainWindow, HTCLOSE); }, true, 0},
+        {"maximise box", [] { HeadlessClickCaptionButton(mainWindow, HTMAXBUTTON); }, false, 0},
+        {"minimise box", [] { HeadlessClickCaptionButton(mainWindow, HTMINBUTTON); }, false,
          WS_MINIMIZE},
     };
     OsShowWindow(mainWindow, SW_SHOWNORMAL);

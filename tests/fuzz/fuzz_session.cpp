@@ -110,8 +110,8 @@ OsPoint Target() {
 
 // A capturing loop starts only from a press made while the cursor shows; a callback that
 // pumps messages may take a release from under such a loop, so later presses can fall in it.
-void Toggle(HeadlessButton button, bool* down) {
-    if (button == HeadlessButton::Left && !*down && HeadlessCursorShowCount() == 0) {
+void Toggle(uint32_t button, bool* down) {
+    if (button == VK_LBUTTON && !*down && HeadlessCursorShowCount() == 0) {
         session.cursorAtPress = Cursor();
     }
     *down = !*down;
@@ -144,7 +144,7 @@ void Close() {
             HeadlessKeyDown(VK_F4, true);
             return;
         default:
-            HeadlessClickCaptionButton(mainWindow, HeadlessCaptionButton::Close);
+            HeadlessClickCaptionButton(mainWindow, HTCLOSE);
     }
 }
 
@@ -166,9 +166,9 @@ void Act() {
             HeadlessPointerMoveTo(p.x, p.y);
         }
     } else if (next(m.left)) {
-        Toggle(HeadlessButton::Left, &session.leftDown);
+        Toggle(VK_LBUTTON, &session.leftDown);
     } else if (next(m.right)) {
-        Toggle(HeadlessButton::Right, &session.rightDown);
+        Toggle(VK_RBUTTON, &session.rightDown);
     } else if (next(m.key)) {
         Key();
     } else if (next(m.character)) {
@@ -195,8 +195,8 @@ void Feed() {
         return;
     }
     Require(++session.endingCalls < kMaxEndingCalls, "every loop ends on the quit message");
-    if (session.leftDown) Toggle(HeadlessButton::Left, &session.leftDown);
-    if (session.rightDown) Toggle(HeadlessButton::Right, &session.rightDown);
+    if (session.leftDown) Toggle(VK_LBUTTON, &session.leftDown);
+    if (session.rightDown) Toggle(VK_RBUTTON, &session.rightDown);
     OsPostQuitMessage(0);
     OsPostMessage(mainWindow, WM_CLOSE, 0, 0);
 }

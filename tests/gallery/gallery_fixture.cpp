@@ -37,11 +37,11 @@ void GalleryTest::MoveTo(int32_t x, int32_t y) {
 }
 
 void GalleryTest::Left(bool down) {
-    script_->Button(HeadlessButton::Left, down);
+    script_->Button(VK_LBUTTON, down);
 }
 
 void GalleryTest::Right(bool down) {
-    script_->Button(HeadlessButton::Right, down);
+    script_->Button(VK_RBUTTON, down);
 }
 
 void GalleryTest::Click(int32_t x, int32_t y) {

@@ -52,7 +52,7 @@ protected:
     }
 
     void MoveTo(int32_t x, int32_t y) { script->MoveTo(x, y); }
-    void Press(HeadlessButton button, bool down) { script->Button(button, down); }
+    void Press(uint32_t button, bool down) { script->Button(button, down); }
     void Click(int32_t x, int32_t y) { script->Click(x, y); }
     // Waiting with nothing to do lets the 25 ms timer tick.
     void Ticks(int32_t count) { script->Ticks(count); }
@@ -143,9 +143,9 @@ TEST_F(LauncherMainTest, AClickOnTheFrenchButtonStartsItsInstallerHiddenAndWaits
 TEST_F(LauncherMainTest, PressingBesideAndReleasingOverAButtonChoosesIt) {
     HeadlessAddProgramFile("C:\\Varorizo\\setup_ger.exe");
     MoveTo(300, 300);
-    Press(HeadlessButton::Left, true);
+    Press(VK_LBUTTON, true);
     MoveTo(640, 90);
-    Press(HeadlessButton::Left, false);
+    Press(VK_LBUTTON, false);
     EXPECT_EQ(LauncherMain(SW_SHOWNORMAL), 0);
     ASSERT_EQ(HeadlessProcessLog().size(), 1u);
     EXPECT_EQ(HeadlessProcessLog()[0].commandLine, "setup_ger.exe");
@@ -155,15 +155,15 @@ TEST_F(LauncherMainTest, OtherInputStartsNothingAndACloseRequestEndsTheLauncher)
     for (const char* name : {"setup_ger.exe", "setup_eng.exe", "setup_fra.exe", "setup_ita.exe"}) {
         HeadlessAddProgramFile(std::string("C:\\Varorizo\\") + name);
     }
-    Click(300, 300);                     // the background
-    MoveTo(700, 450);                    // Italian
-    Press(HeadlessButton::Right, true);  // a right click on it
-    Press(HeadlessButton::Right, false);
+    Click(300, 300);          // the background
+    MoveTo(700, 450);         // Italian
+    Press(VK_RBUTTON, true);  // a right click on it
+    Press(VK_RBUTTON, false);
     script->Key(VK_RETURN);  // a key and its character
     script->Key('I');
-    Press(HeadlessButton::Left, true);  // pressed on Italian ...
-    MoveTo(300, 590);                   // ... and released off the buttons
-    Press(HeadlessButton::Left, false);
+    Press(VK_LBUTTON, true);  // pressed on Italian ...
+    MoveTo(300, 590);         // ... and released off the buttons
+    Press(VK_LBUTTON, false);
     Ticks(3);
     EXPECT_EQ(LauncherMain(SW_SHOWNORMAL), 0);
     EXPECT_TRUE(HeadlessProcessLog().empty());
@@ -200,8 +200,8 @@ TEST_F(LauncherMainTest, WhileTheInstallerRunsOnlyPaintsAreAnsweredAndTheLaunche
         OsPoint origin = HeadlessClientOrigin(mainWindow);
         HeadlessPointerMoveTo(origin.x + 700, origin.y + 83 + 40);
     });
-    Press(HeadlessButton::Left, true);
-    Press(HeadlessButton::Left, false);
+    Press(VK_LBUTTON, true);
+    Press(VK_LBUTTON, false);
     MoveTo(700, kEnglishTop + 40);
     script->Key(VK_RETURN);
     script->Then([] { OsPostMessage(mainWindow, WM_CLOSE, 0, 0); });

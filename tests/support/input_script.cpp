@@ -31,14 +31,14 @@ void InputScript::MoveTo(int32_t x, int32_t y) {
     Then([x, y] { MovePointerTo(x, y); });
 }
 
-void InputScript::Button(HeadlessButton button, bool down) {
+void InputScript::Button(uint32_t button, bool down) {
     Then([button, down] { HeadlessPointerButton(button, down); });
 }
 
 void InputScript::Click(int32_t x, int32_t y) {
     MoveTo(x, y);
-    Button(HeadlessButton::Left, true);
-    Button(HeadlessButton::Left, false);
+    Button(VK_LBUTTON, true);
+    Button(VK_LBUTTON, false);
 }
 
 void InputScript::Key(uint32_t virtualKey) {

@@ -21,7 +21,7 @@ public:
     void Then(std::function<void()> step);
     // Steps of user input, in client coordinates of the main window.
     void MoveTo(int32_t x, int32_t y);
-    void Button(HeadlessButton button, bool down);
+    void Button(uint32_t button, bool down);
     void Click(int32_t x, int32_t y);  // moves there, then presses and releases the left button
     void Key(uint32_t virtualKey);     // pressed, and held until KeyUp
     void KeyUp(uint32_t virtualKey);

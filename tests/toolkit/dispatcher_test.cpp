@@ -63,7 +63,7 @@ protected:
         HeadlessPointerMoveTo(p.x, p.y);
         return Next();
     }
-    UiEvent Button(HeadlessButton button, bool down) {
+    UiEvent Button(uint32_t button, bool down) {
         HeadlessPointerButton(button, down);
         return Next();
     }
@@ -113,21 +113,21 @@ TEST_F(DispatcherTest, HoverIsRewrittenAfterMessagesThatAreNotReported) {
 TEST_F(DispatcherTest, AReleaseReportsTheControlUnderThePointerWhereverThePressBegan) {
     int32_t button = Add(ControlPushButton, 100, 100);
     MoveTo(105, 105);
-    UiEvent e = Button(HeadlessButton::Left, true);
+    UiEvent e = Button(VK_LBUTTON, true);
     EXPECT_EQ(e.kind, EventPress);
     EXPECT_EQ(e.index, button);
     EXPECT_EQ(pressedIndex, button);
-    e = Button(HeadlessButton::Left, false);
+    e = Button(VK_LBUTTON, false);
     EXPECT_EQ(e.kind, EventRelease);
     EXPECT_EQ(e.index, button);
     EXPECT_EQ(pressedIndex, -1);
 
     MoveTo(10, 10);
-    e = Button(HeadlessButton::Left, true);
+    e = Button(VK_LBUTTON, true);
     EXPECT_EQ(e.index, -1);
     EXPECT_EQ(pressedIndex, -1);
     MoveTo(110, 110);
-    e = Button(HeadlessButton::Left, false);
+    e = Button(VK_LBUTTON, false);
     EXPECT_EQ(e.kind, EventRelease);
     EXPECT_EQ(e.index, button);
 }
@@ -135,9 +135,9 @@ TEST_F(DispatcherTest, AReleaseReportsTheControlUnderThePointerWhereverThePressB
 TEST_F(DispatcherTest, AReleaseOverNothingReportsMinusOneAndClearsThePress) {
     Add(ControlPushButton, 100, 100);
     MoveTo(105, 105);
-    Button(HeadlessButton::Left, true);
+    Button(VK_LBUTTON, true);
     MoveTo(400, 400);
-    UiEvent e = Button(HeadlessButton::Left, false);
+    UiEvent e = Button(VK_LBUTTON, false);
     EXPECT_EQ(e.kind, EventRelease);
     EXPECT_EQ(e.index, -1);
     EXPECT_EQ(pressedIndex, -1);
@@ -153,12 +153,12 @@ TEST_F(DispatcherTest, AFadingButtonRisesOverTenTicksHoldsAt200AndFallsBack) {
     Tick();
     EXPECT_EQ(At(button).level, 100);
     EXPECT_EQ(ScreenAt(100, 100) & 0xFF, 210u);  // the lit picture, painted
-    Button(HeadlessButton::Left, true);
+    Button(VK_LBUTTON, true);
     Tick();
     EXPECT_EQ(At(button).level, 200);
     Tick();
     EXPECT_EQ(At(button).level, 200);
-    Button(HeadlessButton::Left, false);
+    Button(VK_LBUTTON, false);
     for (int32_t step = 1; step <= 10; ++step) {
         Tick();
         ASSERT_EQ(At(button).level, 200 - step * 10);
@@ -223,15 +223,15 @@ TEST_F(DispatcherTest, ToggleAndRadioButtonsActOnTheirRelease) {
         At(r).checked = 1;
     }
     MoveTo(25, 25);
-    Button(HeadlessButton::Left, true);
+    Button(VK_LBUTTON, true);
     Tick();
-    Button(HeadlessButton::Left, false);
+    Button(VK_LBUTTON, false);
     EXPECT_EQ(At(toggle).checked, 1);
     EXPECT_EQ(At(toggle).level, 0);
 
     MoveTo(185, 305);
-    Button(HeadlessButton::Left, true);
-    Button(HeadlessButton::Left, false);
+    Button(VK_LBUTTON, true);
+    Button(VK_LBUTTON, false);
     EXPECT_EQ(At(4).checked, 0);
     EXPECT_EQ(At(5).checked, 0);
     EXPECT_EQ(At(6).checked, 1);
@@ -290,10 +290,10 @@ TEST_F(DispatcherTest, KeysCharactersCloseAndTheRightButtonAreReported) {
     e = Next();
     EXPECT_EQ(e.kind, EventChar);
     EXPECT_EQ(e.key, 'a');
-    e = Button(HeadlessButton::Right, true);
+    e = Button(VK_RBUTTON, true);
     EXPECT_EQ(e.kind, EventRightPress);
     EXPECT_EQ(pressedIndex, button);
-    e = Button(HeadlessButton::Right, false);
+    e = Button(VK_RBUTTON, false);
     EXPECT_EQ(e.kind, EventRightRelease);
     EXPECT_EQ(pressedIndex, -1);
     OsPostMessage(mainWindow, WM_CLOSE, 0, 0);
@@ -319,7 +319,7 @@ TEST_F(DispatcherTest, APressAreaRecordsWhereItWasPressed) {
     int32_t area = Add(ControlPressArea, 100, 100);
     At(area).dragState = 5;
     MoveTo(104, 103);
-    UiEvent e = Button(HeadlessButton::Left, true);
+    UiEvent e = Button(VK_LBUTTON, true);
     EXPECT_EQ(e.detail, 1);
     EXPECT_EQ(At(area).pressX, 104);
     EXPECT_EQ(At(area).pressY, 103);

@@ -38,7 +38,7 @@ TEST(SdlKeys, KeysBecomeVirtualKeysAndTypedTextCharacters) {
     ASSERT_NE(window, nullptr);
     OsShowWindow(window, SW_SHOWNORMAL);
     DispatchQueued();
-    const uint32_t id = SDL_GetWindowID(rules::Win(window)->driver->sdl);
+    const uint32_t id = SDL_GetWindowID(WindowDriverPart(window)->sdl);
     SDL_Event key{};
     key.type = SDL_KEYDOWN;
     key.key.windowID = id;
@@ -51,10 +51,15 @@ TEST(SdlKeys, KeysBecomeVirtualKeysAndTypedTextCharacters) {
     SDL_PushEvent(&text);
     key.key.keysym = SDL_Keysym{SDL_SCANCODE_ESCAPE, SDLK_ESCAPE, 0, 0};
     SDL_PushEvent(&key);
+    // With Shift the typed character is the capital, which the key alone does not give.
+    key.key.keysym = SDL_Keysym{SDL_SCANCODE_B, SDLK_b, KMOD_LSHIFT, 0};
+    SDL_PushEvent(&key);
+    std::strcpy(text.text.text, "B");
+    SDL_PushEvent(&text);
     DispatchQueued();
     const std::vector<std::pair<uint32_t, WParam>> expected = {
-        {WM_KEYDOWN, 'A'}, {WM_CHAR, 'a'},          {WM_CHAR, 0xE9},
-        {WM_CHAR, '?'},    {WM_KEYDOWN, VK_ESCAPE}, {WM_CHAR, VK_ESCAPE}};
+        {WM_KEYDOWN, 'A'},       {WM_CHAR, 'a'},       {WM_CHAR, 0xE9},   {WM_CHAR, '?'},
+        {WM_KEYDOWN, VK_ESCAPE}, {WM_CHAR, VK_ESCAPE}, {WM_KEYDOWN, 'B'}, {WM_CHAR, 'B'}};
     EXPECT_EQ(keys, expected);
     OsDestroyWindow(window);
 }

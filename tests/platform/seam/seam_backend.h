@@ -3,6 +3,7 @@
 // start, and what the window shows. One file a backend: seam_headless, seam_sdl, seam_win32.
 #pragma once
 #include <cstdint>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -20,7 +21,7 @@ void SeamSetUp();
 void SeamSetWindow(WindowHandle window);
 
 void SeamPointerTo(OsPoint screen);
-void SeamButton(bool right, bool down);
+void SeamButton(uint32_t button, bool down);  // VK_LBUTTON or VK_RBUTTON
 // A press and release of the key, with Alt held around them when asked.
 void SeamKey(uint32_t virtualKey, bool altHeld);
 // A click on the window's minimise (HTMINBUTTON), maximise or close (HTCLOSE) box.
@@ -34,3 +35,7 @@ void SeamLetProgramEnd(ProcessHandle process);
 
 // The pixel that the window shows at client position (x, y), as 0x00RRGGBB.
 uint32_t SeamClientPixel(WindowHandle window, int32_t x, int32_t y);
+// All the pixels of the client area's top-left `width` x `height`, rows top to bottom.
+std::vector<uint32_t> SeamClientPixels(WindowHandle window, int32_t width, int32_t height);
+// The same read pixel by pixel, for the backends where a pixel costs little to read.
+std::vector<uint32_t> EachClientPixel(WindowHandle window, int32_t width, int32_t height);

@@ -29,6 +29,14 @@ LResult LoggingProc(WindowHandle window, uint32_t message, WParam wParam, LParam
 
 }  // namespace
 
+std::vector<uint32_t> EachClientPixel(WindowHandle window, int32_t width, int32_t height) {
+    std::vector<uint32_t> pixels;
+    for (int32_t y = 0; y < height; ++y) {
+        for (int32_t x = 0; x < width; ++x) pixels.push_back(SeamClientPixel(window, x, y));
+    }
+    return pixels;
+}
+
 void PrintTo(const Taken& taken, std::ostream* os) {
     *os << std::hex << "0x" << taken.message << std::dec << "(" << taken.wParam << ", " << taken.x
         << ", " << taken.y << ")";
@@ -44,8 +52,8 @@ void SeamTest::SetUp() {
 void SeamTest::TearDown() {
     if (window != nullptr) OsDestroyWindow(window);
     // Buttons and keys are let go, so that the next test starts with none held.
-    SeamButton(false, false);
-    SeamButton(true, false);
+    SeamButton(VK_LBUTTON, false);
+    SeamButton(VK_RBUTTON, false);
     Drain();
 }
 

@@ -33,8 +33,8 @@ void SeamPointerTo(OsPoint screen) {
     HeadlessPointerMoveTo(screen.x, screen.y);
 }
 
-void SeamButton(bool right, bool down) {
-    HeadlessPointerButton(right ? HeadlessButton::Right : HeadlessButton::Left, down);
+void SeamButton(uint32_t button, bool down) {
+    HeadlessPointerButton(button, down);
 }
 
 void SeamKey(uint32_t virtualKey, bool altHeld) {
@@ -43,9 +43,7 @@ void SeamKey(uint32_t virtualKey, bool altHeld) {
 }
 
 void SeamClickCaption(WindowHandle window, int32_t hit) {
-    HeadlessClickCaptionButton(window, hit == HTCLOSE       ? HeadlessCaptionButton::Close
-                                       : hit == HTMAXBUTTON ? HeadlessCaptionButton::Maximize
-                                                            : HeadlessCaptionButton::Minimize);
+    HeadlessClickCaptionButton(window, hit);
 }
 
 void SeamLetTimePass(uint32_t milliseconds) {
@@ -63,4 +61,8 @@ void SeamLetProgramEnd(ProcessHandle /*process*/) {}
 uint32_t SeamClientPixel(WindowHandle window, int32_t x, int32_t y) {
     const OsPoint origin = HeadlessClientOrigin(window);
     return HeadlessScreenPixel(origin.x + x, origin.y + y) & 0x00FFFFFFu;
+}
+
+std::vector<uint32_t> SeamClientPixels(WindowHandle window, int32_t width, int32_t height) {
+    return EachClientPixel(window, width, height);
 }

@@ -55,9 +55,10 @@ TEST_F(SeamPaintTest, UpdateNowPaintsAtOnceOnlyWhenSomethingIsInvalid) {
     EXPECT_TRUE(Take(1).empty());
 }
 
-// Two requests make one region; the paint takes it whole, and only its pixels change.
+// Two requests make one region; the paint takes it whole, and only its pixels change. Its end
+// lifts the clip from the window's own device context: a later blit reaches everywhere.
 TEST_F(SeamPaintTest, AreasAskedForGrowOneRegionThatOnePaintShowsAndTakes) {
-    Open(0, SW_SHOWNORMAL);
+    Open(CS_OWNDC, SW_SHOWNORMAL);
     const std::vector<uint32_t> before = frame;
     for (uint32_t& pixel : frame) pixel ^= 0x00FFFFFFu;
     const OsRect first{10, 10, 20, 20};
@@ -71,11 +72,19 @@ TEST_F(SeamPaintTest, AreasAskedForGrowOneRegionThatOnePaintShowsAndTakes) {
         bool changed;
     };
     // Inside each area, beside them, and inside their bounding box between them.
-    for (const Probe& p : {Probe{10, 10, true}, Probe{19, 19, true}, Probe{69, 79, true},
-                           Probe{20, 20, false}, Probe{40, 40, false}, Probe{9, 15, false}}) {
+    const Probe probes[] = {{10, 10, true},  {19, 19, true},  {69, 79, true},
+                            {20, 20, false}, {40, 40, false}, {9, 15, false}};
+    for (const Probe& p : probes) {
         const size_t i = size_t(p.y) * kClient + size_t(p.x);
         EXPECT_EQ(SeamClientPixel(window, p.x, p.y), p.changed ? frame[i] : before[i])
             << p.x << "," << p.y;
+    }
+    const DeviceContext dc = OsGetDC(window);
+    OsBlitPixels(dc, frame.data(), kClient, kClient, OsRect{0, 0, kClient, kClient});
+    OsReleaseDC(window, dc);
+    for (const Probe& p : probes) {
+        EXPECT_EQ(SeamClientPixel(window, p.x, p.y), frame[size_t(p.y) * kClient + size_t(p.x)])
+            << "after the paint: " << p.x << "," << p.y;
     }
 }
 

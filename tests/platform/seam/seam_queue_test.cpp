@@ -18,7 +18,9 @@ TEST_F(SeamQueueTest, PostedThenQuitThenInputThenPaintThenTimer) {
     SeamPointerTo(ScreenOf(5, 6));
     OsPostMessage(window, WM_USER, 1, 0);
     OsPostQuitMessage(3);
-    EXPECT_EQ(Take(5), (std::vector<Taken>{{WM_USER, 1, 0, 0},
+    OsPostMessage(window, WM_USER, 2, 0);  // posted messages come oldest first
+    EXPECT_EQ(Take(6), (std::vector<Taken>{{WM_USER, 1, 0, 0},
+                                           {WM_USER, 2, 0, 0},
                                            {WM_QUIT, 3, 0, 0},
                                            {WM_MOUSEMOVE, 0, 5, 6},
                                            {WM_PAINT, 0, 0, 0},
@@ -63,7 +65,7 @@ TEST_F(SeamQueueTest, ATranslatedKeysCharacterFollowsWhatIsAlreadyPosted) {
 TEST_F(SeamQueueTest, APointerMoveReplacesAMoveThatIsStillTheLastInputQueued) {
     Open(0, SW_SHOWNORMAL);
     for (int32_t x : {7, 17, 27}) SeamPointerTo(ScreenOf(x, 8));
-    SeamButton(false, true);
+    SeamButton(VK_LBUTTON, true);
     for (int32_t x : {37, 47}) SeamPointerTo(ScreenOf(x, 8));
     EXPECT_EQ(Take(4), (std::vector<Taken>{{WM_MOUSEMOVE, 0, 27, 8},
                                            {WM_LBUTTONDOWN, MK_LBUTTON, 27, 8},
@@ -92,8 +94,8 @@ TEST_F(SeamQueueTest, AFastSecondPressIsADoubleClickOnlyWhereTheClassAsksForIt) 
         Open(c.classStyle, SW_SHOWNORMAL);
         const auto click = [](OsPoint at) {
             SeamPointerTo(at);
-            SeamButton(false, true);
-            SeamButton(false, false);
+            SeamButton(VK_LBUTTON, true);
+            SeamButton(VK_LBUTTON, false);
         };
         click(ScreenOf(50, 50));
         Take(3);
@@ -117,8 +119,8 @@ TEST_F(SeamQueueTest, AFastSecondPressIsADoubleClickOnlyWhereTheClassAsksForIt) 
 TEST_F(SeamQueueTest, AClickOnAnInactiveWindowActivatesItBeforeThePressArrives) {
     Open(0, SW_SHOWNOACTIVATE);
     SeamPointerTo(ScreenOf(50, 50));
-    SeamButton(false, true);
-    SeamButton(false, false);
+    SeamButton(VK_LBUTTON, true);
+    SeamButton(VK_LBUTTON, false);
     Drain();
     EXPECT_EQ(Logged({WM_MOUSEACTIVATE, WM_ACTIVATE, WM_SETFOCUS, WM_LBUTTONDOWN}),
               (std::vector<std::pair<uint32_t, int32_t>>{

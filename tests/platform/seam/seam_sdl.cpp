@@ -17,8 +17,8 @@ WindowHandle current = nullptr;
 OsPoint cursor{0, 0};
 
 SDL_Window* SdlWindowOf(WindowHandle window) {
-    rules::Window* w = rules::Win(window);
-    return w != nullptr && w->driver != nullptr ? w->driver->sdl : nullptr;
+    const DriverWindow* d = WindowExists(window) ? WindowDriverPart(window) : nullptr;
+    return d != nullptr ? d->sdl : nullptr;
 }
 
 // The client area's corner on the screen, where the rules keep it.
@@ -76,12 +76,12 @@ void SeamPointerTo(OsPoint screen) {
     Push(e);
 }
 
-void SeamButton(bool right, bool down) {
+void SeamButton(uint32_t button, bool down) {
     const OsPoint origin = ClientOrigin(current);
     SDL_Event e{};
     e.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
     e.button.windowID = WindowId();
-    e.button.button = right ? SDL_BUTTON_RIGHT : SDL_BUTTON_LEFT;
+    e.button.button = button == VK_RBUTTON ? SDL_BUTTON_RIGHT : SDL_BUTTON_LEFT;
     e.button.x = cursor.x - origin.x;
     e.button.y = cursor.y - origin.y;
     Push(e);
@@ -89,15 +89,30 @@ void SeamButton(bool right, bool down) {
 
 // A letter also types its character, as SDL's text input does.
 void SeamKey(uint32_t virtualKey, bool altHeld) {
+    struct Other {
+        uint32_t virtualKey;
+        SDL_Keycode sym;
+        SDL_Scancode scancode;
+    };
+    static constexpr Other kOthers[] = {
+        {VK_F4, SDLK_F4, SDL_SCANCODE_F4},
+        {VK_TAB, SDLK_TAB, SDL_SCANCODE_TAB},
+        {VK_BACK, SDLK_BACKSPACE, SDL_SCANCODE_BACKSPACE},
+        {VK_RETURN, SDLK_RETURN, SDL_SCANCODE_RETURN},
+        {VK_ESCAPE, SDLK_ESCAPE, SDL_SCANCODE_ESCAPE},
+        {VK_LEFT, SDLK_LEFT, SDL_SCANCODE_LEFT},
+    };
     SDL_Event e{};
     e.key.windowID = WindowId();
     e.key.keysym.mod = altHeld ? KMOD_LALT : KMOD_NONE;
     if (virtualKey >= 'A' && virtualKey <= 'Z') {
         e.key.keysym.sym = static_cast<SDL_Keycode>('a' + (virtualKey - 'A'));
         e.key.keysym.scancode = static_cast<SDL_Scancode>(SDL_SCANCODE_A + (virtualKey - 'A'));
-    } else if (virtualKey == VK_F4) {
-        e.key.keysym.sym = SDLK_F4;
-        e.key.keysym.scancode = SDL_SCANCODE_F4;
+    }
+    for (const Other& other : kOthers) {
+        if (other.virtualKey != virtualKey) continue;
+        e.key.keysym.sym = other.sym;
+        e.key.keysym.scancode = other.scancode;
     }
     e.type = SDL_KEYDOWN;
     Push(e);
@@ -143,4 +158,8 @@ uint32_t SeamClientPixel(WindowHandle window, int32_t x, int32_t y) {
     return *reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(surface->pixels) +
                                               y * surface->pitch + x * 4) &
            0x00FFFFFFu;
+}
+
+std::vector<uint32_t> SeamClientPixels(WindowHandle window, int32_t width, int32_t height) {
+    return EachClientPixel(window, width, height);
 }

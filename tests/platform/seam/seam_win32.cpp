@@ -90,7 +90,8 @@ void SeamPointerTo(OsPoint screen) {
           screen.y * 65536 / height + 1);
 }
 
-void SeamButton(bool right, bool down) {
+void SeamButton(uint32_t button, bool down) {
+    const bool right = button == VK_RBUTTON;
     const bool held = (GetAsyncKeyState(right ? VK_RBUTTON : VK_LBUTTON) & 0x8000) != 0;
     if (held == down) return;
     Mouse(right ? (down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP)
@@ -114,8 +115,8 @@ void SeamClickCaption(WindowHandle window, int32_t hit) {
     for (LONG x = outer.right - 1; x > outer.left; --x) {
         if (SendMessageW(Hwnd(window), WM_NCHITTEST, 0, MAKELPARAM(x, y)) == hit) {
             SeamPointerTo(OsPoint{x, y});
-            SeamButton(false, true);
-            SeamButton(false, false);
+            SeamButton(VK_LBUTTON, true);
+            SeamButton(VK_LBUTTON, false);
             return;
         }
     }
@@ -152,4 +153,32 @@ uint32_t SeamClientPixel(WindowHandle window, int32_t x, int32_t y) {
     const COLORREF c = GetPixel(dc, x, y);
     ReleaseDC(Hwnd(window), dc);
     return uint32_t{GetRValue(c)} << 16 | uint32_t{GetGValue(c)} << 8 | GetBValue(c);
+}
+
+// The client area copied into a bitmap of its own in one blit.
+std::vector<uint32_t> SeamClientPixels(WindowHandle window, int32_t width, int32_t height) {
+    std::vector<uint32_t> pixels(size_t(width) * size_t(height));
+    HDC dc = GetDC(Hwnd(window));
+    HDC memory = CreateCompatibleDC(dc);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap != nullptr) {
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, width, height, dc, 0, 0, SRCCOPY);
+        GdiFlush();
+        const auto* from = static_cast<const uint32_t*>(bits);
+        for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = from[i] & 0x00FFFFFFu;
+        SelectObject(memory, old);
+        DeleteObject(bitmap);
+    }
+    DeleteDC(memory);
+    ReleaseDC(Hwnd(window), dc);
+    return pixels;
 }

@@ -57,8 +57,8 @@ TEST_F(SeamWindowTest, ShowCommandsSetTheStateActivationAndWhatReachesTheWindow)
         EXPECT_EQ(client.bottom, c.clientHeight);
         SeamKey('A', false);
         SeamPointerTo(ScreenOf(50, 50));  // where the normal window lies
-        SeamButton(false, true);
-        SeamButton(false, false);
+        SeamButton(VK_LBUTTON, true);
+        SeamButton(VK_LBUTTON, false);
         std::vector<uint32_t> keys;
         std::vector<uint32_t> pointer;
         for (const Taken& t : Take(8)) {
@@ -99,6 +99,8 @@ TEST_F(SeamWindowTest, AWindowCreatedVisibleIsShownActiveOnceCreated) {
     EXPECT_EQ(OsGetActiveWindow(), window);
 }
 
+// A close asked for through the queue (the system menu's command, Alt+F4) arrives on its own,
+// a close box's inside the press that asked for it; both go through SC_CLOSE to WM_CLOSE.
 TEST_F(SeamWindowTest, TheDefaultProcedureClosesOnlyByTheWaysTheStylesOffer) {
     enum Result { Closed, Minimized, Maximized, Unchanged };
     struct Case {
@@ -108,6 +110,7 @@ TEST_F(SeamWindowTest, TheDefaultProcedureClosesOnlyByTheWaysTheStylesOffer) {
         std::function<void(WindowHandle)> act;
         Result result;
         std::vector<const char*> rules;  // what a backend must show for the case
+        int32_t closeDepth = -1;  // how deeply SC_CLOSE arrives, -1 for never; WM_CLOSE inside
     };
     const uint32_t plain = WS_SYSMENU | WS_MINIMIZEBOX;
     const auto command = [](WParam c) {
@@ -118,11 +121,11 @@ TEST_F(SeamWindowTest, TheDefaultProcedureClosesOnlyByTheWaysTheStylesOffer) {
     };
     const auto altF4 = [](WindowHandle) { SeamKey(VK_F4, true); };
     const Case cases[] = {
-        {"SC_CLOSE", 0, plain, command(SC_CLOSE), Closed, {}},
-        {"Alt+F4", 0, plain, altF4, Closed, {}},
+        {"SC_CLOSE", 0, plain, command(SC_CLOSE), Closed, {}, 0},
+        {"Alt+F4", 0, plain, altF4, Closed, {}, 0},
         {"F4", 0, plain, [](WindowHandle) { SeamKey(VK_F4, false); }, Unchanged, {}},
         {"Alt+F4, CS_NOCLOSE", CS_NOCLOSE, plain, altF4, Unchanged, {}},
-        {"close box", 0, plain, box(HTCLOSE), Closed, {}},
+        {"close box", 0, plain, box(HTCLOSE), Closed, {}, 1},
         {"minimise box", 0, plain, box(HTMINBUTTON), Minimized, {"the minimise box"}},
         {"no minimise box", 0, WS_SYSMENU, box(HTMINBUTTON), Unchanged, {"the minimise box"}},
         {"no maximise box", 0, plain, box(HTMAXBUTTON), Unchanged, {"the maximise box"}},
@@ -148,7 +151,16 @@ TEST_F(SeamWindowTest, TheDefaultProcedureClosesOnlyByTheWaysTheStylesOffer) {
                               : state == WS_MAXIMIZE ? Maximized
                                                      : Unchanged;
         EXPECT_EQ(result, c.result);
-        EXPECT_EQ(WasSent(WM_CLOSE), c.result == Closed);
+        using Path = std::vector<std::pair<uint32_t, int32_t>>;
+        Path closing;
+        for (const Seen& s : seen) {
+            const bool scClose = s.message == WM_SYSCOMMAND && (s.wParam & 0xFFF0) == SC_CLOSE;
+            if (scClose || s.message == WM_CLOSE) closing.emplace_back(s.message, s.depth);
+        }
+        const Path expected =
+            c.closeDepth < 0 ? Path{}
+                             : Path{{WM_SYSCOMMAND, c.closeDepth}, {WM_CLOSE, c.closeDepth + 1}};
+        EXPECT_EQ(closing, expected);
         if (exists) OsDestroyWindow(window);
         window = nullptr;
     }
@@ -157,13 +169,13 @@ TEST_F(SeamWindowTest, TheDefaultProcedureClosesOnlyByTheWaysTheStylesOffer) {
 TEST_F(SeamWindowTest, ACapturedPointerReportsMovesOutsideWithNegativePositions) {
     Open(0, SW_SHOWNORMAL);
     SeamPointerTo(ScreenOf(5, 6));
-    SeamButton(false, true);
+    SeamButton(VK_LBUTTON, true);
     EXPECT_EQ(Take(2),
               (std::vector<Taken>{{WM_MOUSEMOVE, 0, 5, 6}, {WM_LBUTTONDOWN, MK_LBUTTON, 5, 6}}));
     OsSetCapture(window);
     EXPECT_EQ(OsGetCapture(), window);
     SeamPointerTo(ScreenOf(-7, -9));
-    SeamButton(false, false);
+    SeamButton(VK_LBUTTON, false);
     EXPECT_EQ(Take(2),
               (std::vector<Taken>{{WM_MOUSEMOVE, MK_LBUTTON, -7, -9}, {WM_LBUTTONUP, 0, -7, -9}}));
     OsReleaseCapture();
@@ -174,8 +186,8 @@ TEST_F(SeamWindowTest, ACapturedPointerReportsMovesOutsideWithNegativePositions)
 TEST_F(SeamWindowTest, ARightReleaseSendsTheContextMenuRequestInsideItsDefaultHandling) {
     Open(0, SW_SHOWNORMAL);
     SeamPointerTo(ScreenOf(8, 9));
-    SeamButton(true, true);
-    SeamButton(true, false);
+    SeamButton(VK_RBUTTON, true);
+    SeamButton(VK_RBUTTON, false);
     Drain();
     EXPECT_EQ(Logged({WM_RBUTTONDOWN, WM_RBUTTONUP, WM_CONTEXTMENU}),
               (std::vector<std::pair<uint32_t, int32_t>>{

@@ -38,16 +38,16 @@ void InteractionTest::MoveTo(int32_t x, int32_t y) {
     MovePointerTo(x, y);
 }
 void InteractionTest::LeftDown() {
-    HeadlessPointerButton(HeadlessButton::Left, true);
+    HeadlessPointerButton(VK_LBUTTON, true);
 }
 void InteractionTest::LeftUp() {
-    HeadlessPointerButton(HeadlessButton::Left, false);
+    HeadlessPointerButton(VK_LBUTTON, false);
 }
 void InteractionTest::RightDown() {
-    HeadlessPointerButton(HeadlessButton::Right, true);
+    HeadlessPointerButton(VK_RBUTTON, true);
 }
 void InteractionTest::RightUp() {
-    HeadlessPointerButton(HeadlessButton::Right, false);
+    HeadlessPointerButton(VK_RBUTTON, false);
 }
 void InteractionTest::Key(uint32_t virtualKey) {
     HeadlessKeyDown(virtualKey);

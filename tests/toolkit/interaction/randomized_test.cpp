@@ -200,9 +200,9 @@ protected:
                 MoveTo(Random(900) - 50, Random(700) - 50);
             }
         } else if (what < 52) {
-            HeadlessPointerButton(HeadlessButton::Left, Random(2) == 0);
+            HeadlessPointerButton(VK_LBUTTON, Random(2) == 0);
         } else if (what < 58) {
-            HeadlessPointerButton(HeadlessButton::Right, Random(2) == 0);
+            HeadlessPointerButton(VK_RBUTTON, Random(2) == 0);
         } else if (what < 80) {
             const uint32_t keys[] = {VK_TAB,  VK_RETURN, VK_ESCAPE, VK_END,  VK_HOME,
                                      VK_LEFT, VK_RIGHT,  VK_DELETE, VK_BACK, 'A',
