@@ -1,5 +1,7 @@
-// The real window under Wine in an X display: its size and place, what the screen shows, and
-// the input state that real pointer input produces.
+// The real window under Wine in an X display, where the seam suite cannot look: what the X
+// screen shows, the input state that the X server's pointer input produces, and the real timer.
+// Its size, place, styles and the rest of its input are checked on every backend by the seam
+// suite (tests/platform/seam/seam_display_test.cpp).
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -36,22 +38,6 @@ protected:
         PumpUntil([until] { return GetTickCount64() >= until; });
     }
 };
-
-TEST_F(RealWindowTest, ClientAreaIsExactly800By600AndTheWindowIsCentred) {
-    RECT client{};
-    ASSERT_TRUE(GetClientRect(window, &client));
-    EXPECT_EQ(client.right - client.left, 800);
-    EXPECT_EQ(client.bottom - client.top, 600);
-    RECT outer{};
-    ASSERT_TRUE(GetWindowRect(window, &outer));
-    HDC dc = GetDC(window);
-    int screenWidth = GetDeviceCaps(dc, HORZRES);
-    int screenHeight = GetDeviceCaps(dc, VERTRES);
-    ReleaseDC(window, dc);
-    EXPECT_EQ(outer.left, screenWidth / 2 - (outer.right - outer.left) / 2);
-    EXPECT_EQ(outer.top, screenHeight / 2 - (outer.bottom - outer.top) / 2);
-    EXPECT_EQ(GetWindowLongA(window, GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0);
-}
 
 TEST_F(RealWindowTest, TheScreenShowsTheFrameBufferPixelForPixel) {
     // Make every pixel distinct from the background, so a paint that went nowhere shows.
@@ -98,34 +84,6 @@ TEST_F(RealWindowTest, RealPointerInputGivesTheRecordedInputState) {
     EXPECT_EQ(GetCapture(), nullptr);
 }
 
-TEST_F(RealWindowTest, ARightClickEndsAsARightReleaseDespiteTheContextMenuRequest) {
-    Show();
-    MoveTo(30, 40);
-    ASSERT_TRUE(PumpUntil([] { return inputCode == InputMove; }));
-    Xdotool("mousedown 3");
-    EXPECT_TRUE(PumpUntil([] { return inputCode == InputRightDown; }));
-    Xdotool("mouseup 3");
-    EXPECT_TRUE(PumpUntil([] { return inputCode == InputRightUp; }));
-    EXPECT_EQ(inputX, 30);
-    EXPECT_EQ(inputY, 40);
-}
-
-// Without double-click messages in the class, a quick second click is a second press: a double
-// click would reach the toolkit as no input at all.
-TEST_F(RealWindowTest, TheClassStylesMakeAQuickSecondClickASecondPress) {
-    EXPECT_EQ(GetClassLongW(window, GCL_STYLE), ULONG_PTR{CS_VREDRAW | CS_HREDRAW | CS_OWNDC});
-    Show();
-    MoveTo(100, 100);
-    ASSERT_TRUE(PumpUntil([] { return inputCode == InputMove; }));
-    Xdotool("click --repeat 2 --delay 40 1");
-    int32_t presses = 0;
-    PumpUntil([&presses] {
-        presses += inputCode == InputLeftDown;
-        return presses == 2;
-    });
-    EXPECT_EQ(presses, 2);
-}
-
 // The exact period is checked on the headless clock; here eleven intervals between real ticks
 // take at least ten periods (one for the clock's rounding), and no more than three seconds.
 TEST_F(RealWindowTest, TheAnimationTimerHasId1AndTicksNoFasterThanEvery25Milliseconds) {
@@ -143,15 +101,6 @@ TEST_F(RealWindowTest, TheAnimationTimerHasId1AndTicksNoFasterThanEvery25Millise
     EXPECT_EQ(ticks, 12);
     EXPECT_GE(GetTickCount64() - first, 10u * 25u);
     EXPECT_TRUE(KillTimer(window, 1));
-}
-
-TEST_F(RealWindowTest, ACloseRequestLeavesTheWindowAndIsRecorded) {
-    Show();
-    PostMessageA(window, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(PumpUntil([] { return inputCode == InputClose; }));
-    EXPECT_EQ(inputX, 0);
-    EXPECT_EQ(inputY, 0);
-    EXPECT_TRUE(IsWindow(window));
 }
 
 }  // namespace
