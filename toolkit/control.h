@@ -29,6 +29,7 @@ enum ControlType : int32_t {
     ControlDragDropArea = 14,
     ControlTextField = 15,
     ControlFreeMotion = 16,
+    ControlTypeCount,  // one past the last kind: a new kind goes before it
 };
 
 enum ControlFlags : uint32_t {
