@@ -285,13 +285,13 @@ namespace {
 
 bool BuildControl(Control& c) {
     FuzzedDataProvider& d = Data();
-    c = Control{};
-    c.type = d.ConsumeIntegralInRange(0, 17);  // 17: a type the toolkit does not know
+    // One past the last kind is a type the toolkit does not know.
+    c = MakeControl(d.ConsumeIntegralInRange(0, int32_t{ControlTypeCount}), 0, 0, 0, 0);
     c.visible = Pick({1, 1, 1, 1, 0, 2});
     c.flags = Flags();
     c.id = d.ConsumeIntegralInRange(-1, 12);
     c.checked = d.ConsumeBool();
-    c.level = 10 * d.ConsumeIntegralInRange(0, InOutlineGroup(c.type) ? 10 : 20);
+    c.level = 10 * d.ConsumeIntegralInRange(0, LevelSteps(c.type));
     c.orientation = Pick({0, 0, 1, 1, 2, -1});
     c.width = d.ConsumeIntegralInRange(0, 200);
     c.height = d.ConsumeIntegralInRange(0, 150);
@@ -367,11 +367,7 @@ void BuildTextFields() {
     }
     if (Data().ConsumeBool()) {
         Control& button = slots[list.count];
-        button = Control{};
-        button.visible = 1;
-        button.type = ControlPushButton;
-        button.width = 40;
-        button.height = 20;
+        button = MakeControl(ControlPushButton, 0, 0, 40, 20);
         if (Place(button, 0, 0, 0, 0)) ++list.count;
     }
 }

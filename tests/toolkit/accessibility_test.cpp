@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "tests/support/control_builder.h"
+#include "toolkit/control.h"
 #include "toolkit/accessibility.h"
 #include "toolkit/toolkit_state.h"
 
