@@ -7,33 +7,34 @@ namespace {
 
 using R = AccessibleRole;
 using W = KindWord;
+using F = Face;
 constexpr FadeGroup kPictures = FadeGroup::Pictures;
 constexpr FadeGroup kOutline = FadeGroup::Outline;
 
-// type, role, word, settledBy, fade, painted, sheetCell, slides
+// type, role, word, settledBy, fade, face
 constexpr ControlKind kKinds[] = {
-    {ControlImageButton, R::PushButton, W::None, EventNone, kPictures, true, false, false},
-    {ControlSliderKnob, R::Slider, W::Value, EventPress, kPictures, true, false, true},
-    {ControlToggleButton, R::CheckBox, W::Checked, EventRelease, kPictures, true, false, false},
-    {ControlCellPicker, R::DropDownGrid, W::SelectedCell, EventPress, kPictures, true, true, false},
-    {ControlPushButton, R::PushButton, W::None, EventNone, kPictures, true, false, false},
-    {ControlRadioButton, R::RadioButton, W::Checked, EventRelease, kPictures, true, false, false},
-    {ControlHotArea, R::Grouping, W::None, EventNone, kOutline, false, false, false},
-    {ControlDragSource, R::Grouping, W::None, EventNone, kPictures, false, false, false},
-    {ControlPressArea, R::Grouping, W::None, EventNone, kOutline, false, false, false},
-    {ControlInertArea, R::Grouping, W::None, EventNone, kPictures, false, false, false},
-    {ControlScrollBar, R::ScrollBar, W::RangeStart, EventPress, kOutline, true, false, false},
-    {ControlFramedCellPicker, R::DropDownGrid, W::SelectedCell, EventPress, kPictures, true, true,
-     false},
-    {ControlDial, R::Slider, W::Value, EventPress, kPictures, true, false, false},
-    {ControlHoverArea, R::Graphic, W::None, EventNone, kPictures, true, false, false},
-    {ControlDragDropArea, R::Grouping, W::None, EventNone, kOutline, false, false, false},
-    {ControlTextField, R::EditableText, W::Text, EventRelease, kPictures, true, false, false},
-    {ControlFreeMotion, R::Graphic, W::None, EventNone, kPictures, true, false, false},
+    {ControlImageButton, R::PushButton, W::None, EventNone, kPictures, F::Rectangle},
+    {ControlSliderKnob, R::Slider, W::Value, EventPress, kPictures, F::Knob},
+    {ControlToggleButton, R::CheckBox, W::Checked, EventRelease, kPictures, F::Rectangle},
+    {ControlCellPicker, R::DropDownGrid, W::SelectedCell, EventPress, kPictures, F::SheetCell},
+    {ControlPushButton, R::PushButton, W::None, EventNone, kPictures, F::Rectangle},
+    {ControlRadioButton, R::RadioButton, W::Checked, EventRelease, kPictures, F::Rectangle},
+    {ControlHotArea, R::Grouping, W::None, EventNone, kOutline, F::None},
+    {ControlDragSource, R::Grouping, W::None, EventNone, kPictures, F::None},
+    {ControlPressArea, R::Grouping, W::None, EventNone, kOutline, F::None},
+    {ControlInertArea, R::Grouping, W::None, EventNone, kPictures, F::None},
+    {ControlScrollBar, R::ScrollBar, W::RangeStart, EventPress, kOutline, F::Rectangle},
+    {ControlFramedCellPicker, R::DropDownGrid, W::SelectedCell, EventPress, kPictures,
+     F::SheetCell},
+    {ControlDial, R::Slider, W::Value, EventPress, kPictures, F::Rectangle},
+    {ControlHoverArea, R::Graphic, W::None, EventNone, kPictures, F::Rectangle},
+    {ControlDragDropArea, R::Grouping, W::None, EventNone, kOutline, F::None},
+    {ControlTextField, R::EditableText, W::Text, EventRelease, kPictures, F::Rectangle},
+    {ControlFreeMotion, R::Graphic, W::None, EventNone, kPictures, F::Rectangle},
 };
 
-constexpr ControlKind kUnknownKind{ControlTypeCount, R::Grouping, W::None, EventNone,
-                                   kPictures,        true,        false,   false};
+constexpr ControlKind kUnknownKind{ControlTypeCount, R::Grouping, W::None,
+                                   EventNone,        kPictures,   F::Rectangle};
 
 constexpr bool EveryRowInItsPlace() {
     for (int32_t i = 0; i < ControlTypeCount; ++i) {

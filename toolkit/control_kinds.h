@@ -16,17 +16,23 @@ enum class KindWord : uint8_t { None, Checked, Value, RangeStart, SelectedCell, 
 // group's light ring, whose level 0 to 100 is its strength.
 enum class FadeGroup : uint8_t { Pictures, Outline };
 
+// Where the painter puts a kind's face; the hit test and the background under it follow.
+enum class Face : uint8_t {
+    None,       // not drawn and not invalidated
+    Rectangle,  // over its rectangle: its pictures, or its own look (thumb, dial frame, panel)
+    SheetCell,  // over its rectangle, the selected cell of its sheets
+    Knob,       // a knob `value` pixels along its axis
+};
+
 struct ControlKind {
     ControlType type;
     AccessibleRole role;  // what screen readers are told it is
     KindWord word;
     UiEventKind settledBy;  // the event GetUiEvent returns once `word` holds the outcome
     FadeGroup fade;
-    bool painted;    // false: the painter neither draws nor invalidates it
-    bool sheetCell;  // its face is the selected cell of its sheets
-    bool slides;     // it is a knob that stands `value` pixels along its axis
+    Face face;
 };
 
-// The row of `type`; a type the toolkit does not know is a painted, picture-fading grouping
-// with no word.
+// The row of `type`; a type the toolkit does not know is a grouping with no word, whose
+// pictures are drawn over its rectangle.
 const ControlKind& KindOf(int32_t type);

@@ -9,7 +9,7 @@ bool FindHitBox(const Control& c, HitBox* box) {
     *box = HitBox{c.x, c.y, c.width, c.height};
     const bool along = c.orientation == 0;
     const bool down = c.orientation == 1;
-    if (KindOf(c.type).slides) {
+    if (KindOf(c.type).face == Face::Knob) {
         if (along) box->left += c.value;
         if (down) box->top += c.value;
         return along || down;

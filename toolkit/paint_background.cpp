@@ -26,7 +26,7 @@ void RestoreBackground(int32_t index, Control* items) {
     if (c.visible != 1) return;
     int32_t x = c.x;
     int32_t y = c.y;
-    if (KindOf(c.type).slides) {
+    if (KindOf(c.type).face == Face::Knob) {
         // The knob's rectangle follows its offset; an unknown axis copies nothing and, apart
         // from orientation 2, invalidates nothing.
         if (c.orientation == 0) {

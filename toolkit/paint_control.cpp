@@ -75,7 +75,7 @@ void DrawFace(const Control& c, int32_t x, int32_t y, bool disabled) {
     if (c.width < 1 || c.height < 1) return;
     LevelPictures pictures = ChoosePictures(c);
     ptrdiff_t stride = c.width;
-    if (KindOf(c.type).sheetCell) {
+    if (KindOf(c.type).face == Face::SheetCell) {
         ptrdiff_t cell = 0;
         if (!FindCell(c, &cell, &stride)) return;
         // The mask is not offset: one mask of the cell's size serves every cell.
@@ -164,9 +164,9 @@ void PaintKnob(const Control& c, bool disabled) {
 void PaintControl(int32_t index, Control* items) {
     const Control& c = items[index];
     const ControlKind& kind = KindOf(c.type);
-    if (c.visible != 1 || !kind.painted) return;
+    if (c.visible != 1 || kind.face == Face::None) return;
     const bool disabled = (c.flags & FlagDisabled) != 0;
-    if (kind.slides) return PaintKnob(c, disabled);
+    if (kind.face == Face::Knob) return PaintKnob(c, disabled);
     switch (c.type) {
         case ControlTextField:
             return PaintTextField(index, items);

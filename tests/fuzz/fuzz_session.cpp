@@ -93,7 +93,7 @@ OsPoint Target() {
     }
     const Control& c = Items()[d.ConsumeIntegralInRange(0, activeList->count - 1)];
     int32_t along = 0;
-    if (KindOf(c.type).slides) along = c.value;
+    if (KindOf(c.type).face == Face::Knob) along = c.value;
     if (c.type == ControlScrollBar) along = c.thumbOffset;
     const int32_t x = c.x + (c.orientation == 0 ? along : 0) +
                       d.ConsumeIntegralInRange(-4, std::max(0, c.width) + 4);
