@@ -15,6 +15,7 @@
 #include "gallery/status_line.h"
 #include "render/draw.h"
 #include "toolkit/accessibility.h"
+#include "toolkit/control_kinds.h"
 #include "toolkit/dispatcher.h"
 #include "toolkit/paint_control.h"
 #include "toolkit/toolkit_state.h"
@@ -72,42 +73,32 @@ void ShowPage(int32_t page) {
     ForgetReaderNews();
 }
 
-// What the event left in the control it names: its checked state, value, cell or text.
+// What the event left in the control it names: the word its gesture settled, or what the
+// gallery's callbacks gathered from a motion or a pop-up grid.
 void DescribeState(const UiEvent& event) {
     if (event.index < 0 || event.index >= activeList->count) return;
     const Control& c = activeList->items[event.index];
-    switch (c.type) {
-        case ControlToggleButton:
-        case ControlRadioButton:
-            if (event.kind == EventRelease) SetStatusState("id %d: checked %d", c.id, c.checked);
-            return;
-        case ControlSliderKnob:
-        case ControlDial:
-            if (event.kind == EventPress) SetStatusState("id %d: value %d", c.id, c.value);
-            return;
-        case ControlScrollBar:
-            if (event.kind == EventPress) {
-                SetStatusState("id %d: rangeStart %d thumbOffset %d", c.id, c.rangeStart,
-                               c.thumbOffset);
-            }
-            return;
-        case ControlCellPicker:
-        case ControlFramedCellPicker:
-            if (event.kind == EventPress)
-                SetStatusState("id %d: selectedCell %d", c.id, c.selectedCell);
-            return;
-        case ControlTextField:
-            if (event.kind == EventRelease) SetStatusState("id %d: text \"%s\"", c.id, c.text);
-            return;
-        case ControlFreeMotion:
-            if (event.kind == EventPress)
-                SetStatusState("free motion: point at (%d, %d)", motionX, motionY);
-            return;
-        case ControlDragSource:
-            if (event.kind == EventRightPress)
-                SetStatusState("drag source: cell %d", dragSourceCell);
-            return;
-        default:
+    const ControlKind& kind = KindOf(c.type);
+    if (c.type == ControlFreeMotion && event.kind == EventPress) {
+        return SetStatusState("free motion: point at (%d, %d)", motionX, motionY);
+    }
+    if (c.type == ControlDragSource && event.kind == EventRightPress) {
+        return SetStatusState("drag source: cell %d", dragSourceCell);
+    }
+    if (event.kind != kind.settledBy) return;
+    switch (kind.word) {
+        case KindWord::Checked:
+            return SetStatusState("id %d: checked %d", c.id, c.checked);
+        case KindWord::Value:
+            return SetStatusState("id %d: value %d", c.id, c.value);
+        case KindWord::RangeStart:
+            return SetStatusState("id %d: rangeStart %d thumbOffset %d", c.id, c.rangeStart,
+                                  c.thumbOffset);
+        case KindWord::SelectedCell:
+            return SetStatusState("id %d: selectedCell %d", c.id, c.selectedCell);
+        case KindWord::Text:
+            return SetStatusState("id %d: text \"%s\"", c.id, c.text);
+        case KindWord::None:
             return;
     }
 }

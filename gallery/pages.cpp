@@ -103,7 +103,7 @@ char digitText[12];
 char decimalText[12];
 char lockedText[24];
 
-// A visible control of that type and rectangle with every other word cleared.
+// The toolkit's record of that type and rectangle with the page's id and no cell picked.
 // A page holds at most its list's ten slots; one control more lands in a spare record that is
 // never shown, and the pages are not built.
 Control spareControl;
@@ -113,13 +113,7 @@ Control& AddControl(ControlList* list, int32_t type, int32_t x, int32_t y, int32
                     int32_t height, uint32_t flags) {
     if (list->count >= list->capacity) pageOverflowed = true;
     Control& c = pageOverflowed ? spareControl : list->items[list->count];
-    c = Control{};
-    c.visible = 1;
-    c.x = x;
-    c.y = y;
-    c.width = width;
-    c.height = height;
-    c.type = type;
+    c = MakeControl(type, x, y, width, height);
     c.flags = flags;
     c.id = 100 * (buildingPage + 1) + list->count;
     c.selectedCell = -1;

@@ -1,31 +1,31 @@
 #include "gallery/reader_news.h"
 
 #include "toolkit/accessibility.h"
+#include "toolkit/control_kinds.h"
 #include "toolkit/toolkit_state.h"
 
 namespace {
 
 int32_t told[kControlListCapacity];  // the word each control had when readers last heard of it
 
-// The word that readers hear of, and how they hear that it changed; false for the other kinds.
+// The word that readers hear of, and how they hear that it changed: a checked state, or a
+// number that moves as the pointer drags; false for the other kinds.
 bool Watched(const Control& c, int32_t* word, AccessibleEvent* event) {
-    switch (c.type) {
-        case ControlToggleButton:
-        case ControlRadioButton:
+    switch (KindOf(c.type).word) {
+        case KindWord::Checked:
             *word = c.checked;
             *event = AccessibleEvent::StateChange;
             return true;
-        case ControlSliderKnob:
-        case ControlDial:
+        case KindWord::Value:
             *word = c.value;
             *event = AccessibleEvent::ValueChange;
             return true;
-        case ControlScrollBar:
+        case KindWord::RangeStart:
             *word = c.rangeStart;  // its position
             *event = AccessibleEvent::ValueChange;
             return true;
         default:
-            return false;
+            return false;  // a picked cell or an edited text is not announced
     }
 }
 

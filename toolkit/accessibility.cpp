@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "display/display.h"
+#include "toolkit/control_kinds.h"
 #include "toolkit/hit_test.h"
 #include "toolkit/toolkit_state.h"
 
@@ -22,33 +23,6 @@ NamedList* EntryOf(const ControlList* list) {
         if (entry.list == list) return &entry;
     }
     return nullptr;
-}
-
-AccessibleRole RoleOf(int32_t type) {
-    switch (type) {
-        case ControlImageButton:
-        case ControlPushButton:
-            return AccessibleRole::PushButton;
-        case ControlToggleButton:
-            return AccessibleRole::CheckBox;
-        case ControlRadioButton:
-            return AccessibleRole::RadioButton;
-        case ControlSliderKnob:
-        case ControlDial:
-            return AccessibleRole::Slider;
-        case ControlScrollBar:
-            return AccessibleRole::ScrollBar;
-        case ControlTextField:
-            return AccessibleRole::EditableText;
-        case ControlCellPicker:
-        case ControlFramedCellPicker:
-            return AccessibleRole::DropDownGrid;
-        case ControlHoverArea:
-        case ControlFreeMotion:
-            return AccessibleRole::Graphic;  // the areas drawn with pictures
-        default:
-            return AccessibleRole::Grouping;  // areas over the background, and unknown types
-    }
 }
 
 int32_t Clamped(int64_t v) {
@@ -79,19 +53,19 @@ void SetText(const Control& c, AccessibleItem* item) {
                                       : c.textCapacity;
 }
 
+// The kind's word, as a number or text; a checked state is told among the states.
 void SetValue(const Control& c, AccessibleItem* item) {
-    switch (c.type) {
-        case ControlSliderKnob:
-        case ControlDial:
+    switch (KindOf(c.type).word) {
+        case KindWord::Value:
             return SetNumber(c.value, item);
-        case ControlScrollBar:
+        case KindWord::RangeStart:
             return SetNumber(c.rangeStart, item);  // the position; its `value` word is the page
-        case ControlCellPicker:
-        case ControlFramedCellPicker:
+        case KindWord::SelectedCell:
             return SetNumber(c.selectedCell, item);
-        case ControlTextField:
+        case KindWord::Text:
             return SetText(c, item);
-        default:
+        case KindWord::None:
+        case KindWord::Checked:
             return;
     }
 }
@@ -99,7 +73,7 @@ void SetValue(const Control& c, AccessibleItem* item) {
 void Describe(const ControlList* list, int32_t i, AccessibleItem* item) {
     const Control& c = list->items[i];
     *item = AccessibleItem{};
-    item->role = RoleOf(c.type);
+    item->role = KindOf(c.type).role;
     if ((c.flags & FlagDisabled) != 0) item->states |= AccessibleUnavailable;
     if (c.checked != 0) item->states |= AccessibleChecked;
     if (i == pressedIndex) item->states |= AccessiblePressed;

@@ -29,6 +29,7 @@ enum ControlType : int32_t {
     ControlDragDropArea = 14,
     ControlTextField = 15,
     ControlFreeMotion = 16,
+    ControlTypeCount,  // one past the last kind: a new kind goes before it
 };
 
 enum ControlFlags : uint32_t {
@@ -152,6 +153,11 @@ static_assert(sizeof(ControlList) == 3 * 4);
 static_assert(sizeof(PopupGridDescriptor) == 18 * 4);
 static_assert(offsetof(PopupGridDescriptor, selectedCell) == 9 * 4);
 #endif
+
+// A visible record of `type` at (x, y), `width` x `height`: no flags, id 0, unchecked and at
+// rest, every picture, word, callback and text cleared, `reserved` -1. What else a kind reads
+// (docs/controls.md) the caller sets on top.
+Control MakeControl(int32_t type, int32_t x, int32_t y, int32_t width, int32_t height);
 
 // A new empty list of ten uncleared slots, or null. When only the slot block cannot be
 // obtained the list is still returned, with `items` null.

@@ -5,19 +5,15 @@
 //                          hovered, > 100     -> -10 (back from the pressed 200)
 //                          not hovered, > 0   -> -10, with or without FlagFade
 //   outline group          hovered, < 100, FlagOutline -> +10 (FlagFade) or 100
-//   (6, 8, 10, 14)         not hovered, > 0            -> -10 (FlagFade) or 0
+//   (FadeGroup::Outline)   not hovered, > 0            -> -10 (FlagFade) or 0
 #include "toolkit/fade.h"
 
+#include "toolkit/control_kinds.h"
 #include "toolkit/paint_background.h"
 #include "toolkit/paint_control.h"
 #include "toolkit/toolkit_state.h"
 
 namespace {
-
-bool InOutlineGroup(int32_t type) {
-    return type == ControlHotArea || type == ControlPressArea || type == ControlScrollBar ||
-           type == ControlDragDropArea;
-}
 
 // Returns whether the level changed.
 bool StepOutline(Control& c) {
@@ -57,7 +53,7 @@ bool StepPicture(Control& c, bool pressed) {
 void AnimateControls(Control* items) {
     for (int32_t i = 0; i < controlCount; ++i) {
         Control& c = items[i];
-        if (InOutlineGroup(c.type)) {
+        if (KindOf(c.type).fade == FadeGroup::Outline) {
             if (StepOutline(c)) DrawOutlineHighlight(i, items);
         } else if ((c.flags & FlagNoHover) == 0) {
             if (StepPicture(c, i == pressedIndex)) PaintControl(i, items);

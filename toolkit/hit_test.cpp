@@ -1,6 +1,7 @@
 // Which control lies under the pointer, and the hover words that follow from it.
 #include "toolkit/hit_test.h"
 
+#include "toolkit/control_kinds.h"
 #include "toolkit/scroll_thumb.h"
 #include "toolkit/toolkit_state.h"
 
@@ -8,24 +9,22 @@ bool FindHitBox(const Control& c, HitBox* box) {
     *box = HitBox{c.x, c.y, c.width, c.height};
     const bool along = c.orientation == 0;
     const bool down = c.orientation == 1;
-    switch (c.type) {
-        case ControlSliderKnob:
-            if (along) box->left += c.value;
-            if (down) box->top += c.value;
-            return along || down;
-        case ControlScrollBar:
-            if (c.rangeEnd == 0 || !(along || down)) return false;
-            if (along) {
-                box->left += c.thumbOffset;
-                box->width = ScrollThumbLength(c);
-            } else {
-                box->top += c.thumbOffset;
-                box->height = ScrollThumbLength(c);
-            }
-            return true;
-        default:
-            return true;
+    if (KindOf(c.type).face == Face::Knob) {
+        if (along) box->left += c.value;
+        if (down) box->top += c.value;
+        return along || down;
     }
+    if (c.type != ControlScrollBar) return true;
+    // The thumb: none without a content size.
+    if (c.rangeEnd == 0 || !(along || down)) return false;
+    if (along) {
+        box->left += c.thumbOffset;
+        box->width = ScrollThumbLength(c);
+    } else {
+        box->top += c.thumbOffset;
+        box->height = ScrollThumbLength(c);
+    }
+    return true;
 }
 
 namespace {

@@ -6,6 +6,7 @@
 #include "display/display.h"
 #include "display/frame_bounds.h"
 #include "render/pixel_rules.h"
+#include "toolkit/control_kinds.h"
 #include "toolkit/paint_background.h"
 
 namespace {
@@ -25,7 +26,7 @@ void RestoreBackground(int32_t index, Control* items) {
     if (c.visible != 1) return;
     int32_t x = c.x;
     int32_t y = c.y;
-    if (c.type == ControlSliderKnob) {
+    if (KindOf(c.type).face == Face::Knob) {
         // The knob's rectangle follows its offset; an unknown axis copies nothing and, apart
         // from orientation 2, invalidates nothing.
         if (c.orientation == 0) {

@@ -13,6 +13,7 @@
 #include "render/font.h"
 #include "display/frame_bounds.h"
 #include "render/picture_blit.h"
+#include "toolkit/control_kinds.h"
 #include "toolkit/scroll_thumb.h"
 
 namespace {
@@ -74,7 +75,7 @@ void DrawFace(const Control& c, int32_t x, int32_t y, bool disabled) {
     if (c.width < 1 || c.height < 1) return;
     LevelPictures pictures = ChoosePictures(c);
     ptrdiff_t stride = c.width;
-    if (c.type == ControlCellPicker || c.type == ControlFramedCellPicker) {
+    if (KindOf(c.type).face == Face::SheetCell) {
         ptrdiff_t cell = 0;
         if (!FindCell(c, &cell, &stride)) return;
         // The mask is not offset: one mask of the cell's size serves every cell.
@@ -147,38 +148,34 @@ void PaintTextField(int32_t index, Control* items) {
     DrawControlText(index, items, c.font);
 }
 
+// The knob sits `value` pixels along its axis; on an unknown axis it is not drawn.
+void PaintKnob(const Control& c, bool disabled) {
+    if (c.orientation == 0 || c.orientation == 1) {
+        const int32_t x = c.orientation == 0 ? c.x + c.value : c.x;
+        const int32_t y = c.orientation == 1 ? c.y + c.value : c.y;
+        DrawFace(c, x, y, disabled);
+        InvalidateRectangle(x, y, c.width, c.height);
+    }
+    if (disabled) Invalidate(c);
+}
+
 }  // namespace
 
 void PaintControl(int32_t index, Control* items) {
     const Control& c = items[index];
-    if (c.visible != 1) return;
+    const ControlKind& kind = KindOf(c.type);
+    if (c.visible != 1 || kind.face == Face::None) return;
     const bool disabled = (c.flags & FlagDisabled) != 0;
+    if (kind.face == Face::Knob) return PaintKnob(c, disabled);
     switch (c.type) {
         case ControlTextField:
             return PaintTextField(index, items);
-        case ControlHotArea:
-        case ControlDragSource:
-        case ControlPressArea:
-        case ControlInertArea:
-        case ControlDragDropArea:
-            return;
         case ControlScrollBar:
             return PaintScrollBar(c);
         case ControlDial:
             if (disabled) break;
             DrawDialFrame(c);
             return Invalidate(c);
-        case ControlSliderKnob: {
-            // The knob sits `value` pixels along its axis; on an unknown axis it is not drawn.
-            if (c.orientation == 0 || c.orientation == 1) {
-                const int32_t x = c.orientation == 0 ? c.x + c.value : c.x;
-                const int32_t y = c.orientation == 1 ? c.y + c.value : c.y;
-                DrawFace(c, x, y, disabled);
-                InvalidateRectangle(x, y, c.width, c.height);
-            }
-            if (disabled) Invalidate(c);
-            return;
-        }
         default:
             break;
     }

@@ -69,8 +69,7 @@ void CheckDrawString(const std::string& text, const FuzzFont& f) {
 }
 
 void CheckTextField() {
-    Control field{};
-    field.visible = 1;
+    Control field = MakeControl(ControlTextField, 0, 0, 0, 0);
     field.flags = fuzzData->ConsumeIntegral<uint32_t>();
     field.width = fuzzData->ConsumeIntegralInRange(0, 400);
     field.height = fuzzData->ConsumeIntegralInRange(0, 80);

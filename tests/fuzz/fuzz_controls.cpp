@@ -4,6 +4,7 @@
 
 #include "platform/pump.h"
 #include "tests/fuzz/fuzz_harness.h"
+#include "toolkit/control_kinds.h"
 #include "toolkit/scroll_thumb.h"
 #include "toolkit/toolkit_state.h"
 
@@ -28,9 +29,9 @@ uint32_t Flags() {
     return flags;
 }
 
-bool InOutlineGroup(int32_t type) {
-    return type == ControlHotArea || type == ControlPressArea || type == ControlScrollBar ||
-           type == ControlDragDropArea;
+// The top of a kind's level scale in steps of 10: the outline ring's 100, the pictures' 200.
+int32_t LevelSteps(int32_t type) {
+    return KindOf(type).fade == FadeGroup::Outline ? 10 : 20;
 }
 
 // Places a width x height rectangle with the given room on each side inside the frame buffer;
@@ -76,7 +77,7 @@ void ChangeAControl() {
     Control& c = slots[d.ConsumeIntegralInRange(0, list.count - 1)];
     switch (d.ConsumeIntegralInRange(0, 4)) {
         case 0:
-            c.level = 10 * d.ConsumeIntegralInRange(0, InOutlineGroup(c.type) ? 10 : 20);
+            c.level = 10 * d.ConsumeIntegralInRange(0, LevelSteps(c.type));
             return;
         case 1:
             c.checked = d.ConsumeBool();
@@ -284,13 +285,13 @@ namespace {
 
 bool BuildControl(Control& c) {
     FuzzedDataProvider& d = Data();
-    c = Control{};
-    c.type = d.ConsumeIntegralInRange(0, 17);  // 17: a type the toolkit does not know
+    // One past the last kind is a type the toolkit does not know.
+    c = MakeControl(d.ConsumeIntegralInRange(0, int32_t{ControlTypeCount}), 0, 0, 0, 0);
     c.visible = Pick({1, 1, 1, 1, 0, 2});
     c.flags = Flags();
     c.id = d.ConsumeIntegralInRange(-1, 12);
     c.checked = d.ConsumeBool();
-    c.level = 10 * d.ConsumeIntegralInRange(0, InOutlineGroup(c.type) ? 10 : 20);
+    c.level = 10 * d.ConsumeIntegralInRange(0, LevelSteps(c.type));
     c.orientation = Pick({0, 0, 1, 1, 2, -1});
     c.width = d.ConsumeIntegralInRange(0, 200);
     c.height = d.ConsumeIntegralInRange(0, 150);
@@ -357,7 +358,7 @@ void BuildTextFields() {
     MakeActive();
     for (int32_t n = Data().ConsumeIntegralInRange(1, 3); n > 0; --n) {
         Control& c = slots[list.count];
-        c = Control{};
+        c = MakeControl(ControlTextField, 0, 0, 0, 0);
         c.visible = Pick({1, 1, 1, 0});
         c.flags = Flags();
         c.width = Data().ConsumeIntegralInRange(0, 300);
@@ -366,11 +367,7 @@ void BuildTextFields() {
     }
     if (Data().ConsumeBool()) {
         Control& button = slots[list.count];
-        button = Control{};
-        button.visible = 1;
-        button.type = ControlPushButton;
-        button.width = 40;
-        button.height = 20;
+        button = MakeControl(ControlPushButton, 0, 0, 40, 20);
         if (Place(button, 0, 0, 0, 0)) ++list.count;
     }
 }

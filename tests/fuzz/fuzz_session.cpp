@@ -8,6 +8,7 @@
 #include "platform/headless/headless.h"
 #include "tests/fuzz/fuzz_harness.h"
 #include "tests/support/input_script.h"
+#include "toolkit/control_kinds.h"
 #include "toolkit/dispatcher.h"
 #include "toolkit/toolkit_state.h"
 
@@ -34,15 +35,6 @@ Control* Items() {
     return activeList->items;
 }
 
-bool InOutlineGroup(int32_t type) {
-    return type == ControlHotArea || type == ControlPressArea || type == ControlScrollBar ||
-           type == ControlDragDropArea;
-}
-
-bool IsPicker(int32_t type) {
-    return type == ControlCellPicker || type == ControlFramedCellPicker;
-}
-
 // What holds whenever the program is between messages.
 void CheckAlways() {
     CheckFrameGuards();
@@ -50,7 +42,7 @@ void CheckAlways() {
     int32_t hovered = 0;
     for (int32_t i = 0; i < activeList->count; ++i) {
         const Control& c = Items()[i];
-        Require(c.level >= 0 && c.level <= (InOutlineGroup(c.type) ? 100 : 200),
+        Require(c.level >= 0 && c.level <= (KindOf(c.type).fade == FadeGroup::Outline ? 100 : 200),
                 "every level stays within its scale");
         hovered += c.hovered;
         if (c.type == ControlTextField) {
@@ -78,7 +70,10 @@ void CheckAfterEvent() {
             "pendingFocusIndex names a control");
     for (int32_t i = 0; i < activeList->count; ++i) {
         const Control& c = Items()[i];
-        if (!IsPicker(c.type) || c.selectedCell == session.cellsBefore[size_t(i)]) continue;
+        if (KindOf(c.type).word != KindWord::SelectedCell ||
+            c.selectedCell == session.cellsBefore[size_t(i)]) {
+            continue;
+        }
         Require(c.selectedCell >= 0 && int64_t{c.selectedCell} < int64_t{c.columns} * c.rows,
                 "a picked cell is a cell of the grid");
     }
@@ -98,7 +93,7 @@ OsPoint Target() {
     }
     const Control& c = Items()[d.ConsumeIntegralInRange(0, activeList->count - 1)];
     int32_t along = 0;
-    if (c.type == ControlSliderKnob) along = c.value;
+    if (KindOf(c.type).face == Face::Knob) along = c.value;
     if (c.type == ControlScrollBar) along = c.thumbOffset;
     const int32_t x = c.x + (c.orientation == 0 ? along : 0) +
                       d.ConsumeIntegralInRange(-4, std::max(0, c.width) + 4);

@@ -103,14 +103,11 @@ void PlaceControl(Frame& f, const Control& c) {
         case ControlTextField:
             PlaceTextField(f, c);
             return;
-        case ControlHotArea:
-        case ControlDragSource:
-        case ControlPressArea:
-        case ControlInertArea:
-        case ControlDragDropArea:
-            return;
         default:
-            Place(f, c.x, c.y, c.width, c.height, rest, c.width, c.mask, c.width, half);
+            // The areas over the panels have no pictures and show none.
+            if (rest != nullptr) {
+                Place(f, c.x, c.y, c.width, c.height, rest, c.width, c.mask, c.width, half);
+            }
     }
 }
 

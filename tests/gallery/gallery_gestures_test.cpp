@@ -107,6 +107,7 @@ TEST_F(GalleryTest, HoverAndPressAreasReportMotionAndThePressDetail) {
     });
     Left(false);
     EXPECT_EQ(Run(Areas), 0);
+    EXPECT_STREQ(statusState, "page 2: Areas and drags");  // areas leave no state to report
 }
 
 TEST_F(GalleryTest, BothCellPickersPickACell) {
@@ -143,6 +144,7 @@ TEST_F(GalleryTest, ToggleRadioAndPageButtonsChangeWhatIsShown) {
     Click(60, 200);  // the toggle
     Then([] { EXPECT_STREQ(statusState, "id 104: checked 1"); });
     Click(60, 290);  // radio B
+    Then([] { EXPECT_STREQ(statusState, "id 106: checked 1"); });
     Click(60, 320);  // radio C is disabled: nothing changes
     Click(700, 28);  // next page
     Then([] { EXPECT_EQ(galleryPage, 1); });

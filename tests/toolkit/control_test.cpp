@@ -89,9 +89,9 @@ TEST_F(ControlListTest, AnImageButtonIsAFadingInvisible156By93ButtonAtTheRightEd
     EXPECT_EQ(c.imageNormal, kRest);
     EXPECT_EQ(c.imageHover, kLit);
     EXPECT_EQ(c.imagePressed, kLit);
-    // Everything from the checked pictures through the press point is cleared.
+    // Everything from the checked pictures to the reserved word is cleared.
     const auto* from = reinterpret_cast<const unsigned char*>(&c.imageCheckedNormal);
-    const auto* to = reinterpret_cast<const unsigned char*>(&c.text);
+    const auto* to = reinterpret_cast<const unsigned char*>(&c.reserved);
     for (const unsigned char* p = from; p < to; ++p) {
         if (p >= reinterpret_cast<const unsigned char*>(&c.onChange) &&
             p < reinterpret_cast<const unsigned char*>(&c.dragState)) {
@@ -118,6 +118,11 @@ TEST_F(ControlListTest, AnImageButtonIsAFadingInvisible156By93ButtonAtTheRightEd
     EXPECT_EQ(c.dragState, 0);
     EXPECT_EQ(c.pressX, 0);
     EXPECT_EQ(c.pressY, 0);
+    EXPECT_EQ(c.text, nullptr);
+    EXPECT_EQ(c.textCapacity, 0);
+    EXPECT_EQ(c.font, nullptr);
+    EXPECT_EQ(c.fillColor, 0u);
+    for (RgbPicture piece : c.frameArt) EXPECT_EQ(piece, nullptr);
     EXPECT_EQ(c.reserved, -1);
 }
 

@@ -5,8 +5,8 @@
 
 #include "base/aligned_alloc.h"
 #include "display/input_state.h"
-#include "tests/support/control_builder.h"
 #include "tests/support/headless_window.h"
+#include "toolkit/control.h"
 #include "toolkit/dispatcher.h"
 #include "toolkit/fade.h"
 #include "toolkit/hit_test.h"

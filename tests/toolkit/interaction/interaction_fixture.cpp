@@ -2,7 +2,7 @@
 
 #include "display/display.h"
 #include "display/input_state.h"
-#include "tests/support/control_builder.h"
+#include "toolkit/control.h"
 
 void InteractionTest::SetUp() {
     HeadlessWindowTest::SetUp();

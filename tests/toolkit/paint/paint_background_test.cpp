@@ -1,7 +1,7 @@
 // Restoring the background under a control and the outline ring around it: exact pixels, exact
 // invalidated rectangles, nothing written outside them.
 #include "tests/render/render_fixture.h"
-#include "tests/support/control_builder.h"
+#include "toolkit/control.h"
 #include "toolkit/paint_background.h"
 #include "toolkit/paint_control.h"
 

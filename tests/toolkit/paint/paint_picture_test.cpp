@@ -1,8 +1,8 @@
 // The painter's picture types: the level mix, checked pictures, masks, half intensity when
 // disabled, and the slider knob's offset.
+#include "toolkit/control.h"
 #include "toolkit/paint_control.h"
 #include "tests/render/render_fixture.h"
-#include "tests/support/control_builder.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The text field's text step: scrolling the caret into view, alignment, the disabled colour and
 // the temporary copy.
 #include "tests/render/font_fixture.h"
-#include "tests/support/control_builder.h"
+#include "toolkit/control.h"
 #include "toolkit/paint_control.h"
 #include "toolkit/paint_text.h"
 

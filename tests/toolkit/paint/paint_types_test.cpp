@@ -3,9 +3,9 @@
 // read outside a picture.
 #include <climits>
 
+#include "toolkit/control.h"
 #include "toolkit/paint_control.h"
 #include "tests/render/render_fixture.h"
-#include "tests/support/control_builder.h"
 
 namespace {
 
