@@ -9,7 +9,7 @@
 #include "display/display.h"
 #include "toolkit/paint_control.h"
 #include "render/picture_blit.h"
-#include "tests/support/control_builder.h"
+#include "toolkit/control.h"
 #include "toolkit/control.h"
 
 namespace {

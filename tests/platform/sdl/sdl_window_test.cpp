@@ -128,13 +128,8 @@ void OnDialTurn(Control* /*items*/, int32_t /*id*/, int32_t value) {
 TEST_F(SdlWindowTest, TheDialHidesTheCursorHoldsItAtTheCentreAndPutsItBack) {
     std::vector<uint8_t> strip(4 * 20 * 20 * 3, 90);
     std::vector<uint8_t> mask(4 * 20 * 20, 255);
-    Control items[1] = {};
+    Control items[1] = {MakeControl(ControlDial, 100, 100, 20, 20)};
     Control& dial = items[0];
-    dial.visible = 1;
-    dial.x = 100;
-    dial.y = 100;
-    dial.width = dial.height = 20;
-    dial.type = ControlDial;
     dial.imageNormal = strip.data();
     dial.mask = mask.data();
     dial.extent = 4;
