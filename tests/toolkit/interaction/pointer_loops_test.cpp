@@ -10,17 +10,18 @@
 
 namespace {
 
-// What the callbacks saw.
-Control* seenItems = nullptr;
+// What the callbacks saw, in order, as one line each.
 std::vector<std::string> calls;
-std::vector<int32_t> seenValues;
+const Control* watched = nullptr;  // the control whose words RecordValue and RecordScroll read
 
+std::string Text(int32_t a, int32_t b) {
+    return std::to_string(a) + "," + std::to_string(b);
+}
 void RecordValue() {
-    seenValues.push_back(seenItems[0].value);
+    calls.push_back("value " + std::to_string(watched->value));
 }
 void RecordScroll() {
-    seenValues.push_back(seenItems[0].thumbOffset);
-    seenValues.push_back(seenItems[0].rangeStart);
+    calls.push_back("thumb and position " + Text(watched->thumbOffset, watched->rangeStart));
 }
 void RecordDial(Control* /*items*/, int32_t id, int32_t value) {
     calls.push_back("dial " + std::to_string(id) + " " + std::to_string(value) + " cursor " +
@@ -32,9 +33,8 @@ void RecordMotion(Control* /*items*/, int32_t id, int32_t dx, int32_t dy) {
 }
 void RecordPointer(Control* /*items*/, int32_t index, int32_t reason, intptr_t x, intptr_t y,
                    intptr_t cx, intptr_t cy) {
-    calls.push_back(std::to_string(index) + " " + std::to_string(reason) + " " + std::to_string(x) +
-                    "," + std::to_string(y) + " at " + std::to_string(cx) + "," +
-                    std::to_string(cy));
+    calls.push_back(std::to_string(index) + " " + std::to_string(reason) + " " +
+                    Text(int32_t(x), int32_t(y)) + " at " + Text(int32_t(cx), int32_t(cy)));
 }
 void RecordRelease(Control* items, int32_t index, int32_t reason, intptr_t x, intptr_t y,
                    intptr_t cx, intptr_t cy) {
@@ -43,7 +43,7 @@ void RecordRelease(Control* items, int32_t index, int32_t reason, intptr_t x, in
 }
 int32_t RecordArea(Control* /*items*/, int32_t index, int32_t reason, int32_t x, int32_t y) {
     calls.push_back("area " + std::to_string(index) + " " + std::to_string(reason) + " " +
-                    std::to_string(x) + "," + std::to_string(y));
+                    Text(x, y));
     return 0;
 }
 
@@ -51,15 +51,23 @@ class PointerLoopTest : public InteractionTest {
 protected:
     void SetUp() override {
         InteractionTest::SetUp();
-        seenItems = controls_.data();
         calls.clear();
-        seenValues.clear();
     }
     // A horizontal knob of 20 x 20 at (100, 50) that travels `extent` pixels.
     Control& AddSlider(int32_t value, int32_t extent) {
         Control& c = Add(ControlSliderKnob, 100, 50, 20, 20);
         c.value = value;
         c.extent = extent;
+        return c;
+    }
+    // A horizontal bar of 200 x 10 at (100, 100) with a quarter of its content shown: a 50-pixel
+    // thumb with 150 pixels of room, reporting its steps.
+    Control& AddScrollBar() {
+        Control& c = Add(ControlScrollBar, 100, 100, 200, 10);
+        c.rangeEnd = 100;
+        c.value = 25;
+        c.extent = 5;
+        c.onChange.notify = RecordScroll;
         return c;
     }
     // A dial of ten frames, id 7, at (300, 300) that turns from 0 to `highest`, recording its
@@ -81,36 +89,75 @@ protected:
     void CursorTo(int32_t screenX, int32_t screenY) { HeadlessPointerMoveTo(screenX, screenY); }
 };
 
-TEST_F(PointerLoopTest, ASliderKnobIsAnchoredAtTheFirstMoveAndClampedToItsTravel) {
-    Control& knob = AddSlider(0, 50);
-    PressAt(105, 55);
-    // The first move is the anchor, however far from the press; 80 more pixels pass the end.
-    Script({[&] { MoveTo(140, 55); }, [&] { MoveTo(150, 55); }, [&] { MoveTo(220, 55); },
-            [&] { LeftUp(); }});
-    EXPECT_EQ(Until(EventPress).index, 0);
-    EXPECT_EQ(knob.value, 50);
-    EXPECT_EQ(pressedIndex, -1);
+// A drag of a knob or thumb: pressed, then moved step by step (the points of one step pile up
+// before the loop looks, and reach it as one move), then released. After each step the test
+// logs the control's committed word ("word ..."), which keeps its start until the release.
+struct Drag {
+    const char* what;
+    ControlType type;  // a slider of 50 pixels' travel, or the scroll bar of AddScrollBar
+    int32_t start;     // its value: the slider's place, or how much of the bar's content shows
+    bool reports;      // whether its onChange logs
+    OsPoint press;
+    std::vector<std::vector<OsPoint>> steps;
+    std::vector<std::string> calls;
+    std::string end;  // the committed word after the release
+};
 
-    knob.value = 20;
-    PressAt(125, 55);
-    Script({[&] { MoveTo(125, 56); }, [&] { MoveTo(45, 56); }, [&] { LeftUp(); }});
-    Until(EventPress);
-    EXPECT_EQ(knob.value, 0);
-}
+// clang-format off
+const Drag kDrags[] = {
+    {"the first move anchors, however far; the travel clamps", ControlSliderKnob, 0, false,
+     {105, 55}, {{{140, 55}}, {{150, 55}}, {{220, 55}}}, {"word 0", "word 0", "word 0"}, "word 50"},
+    {"and clamps at its start", ControlSliderKnob, 20, false,
+     {125, 55}, {{{125, 56}}, {{45, 56}}}, {"word 20", "word 20"}, "word 0"},
+    {"onChange sees the tentative value; the same place is no step", ControlSliderKnob, 10, true,
+     {115, 55}, {{{115, 60}}, {{130, 60}}, {{130, 60}}, {{122, 10}}},
+     {"value 10", "word 10", "value 25", "word 10", "word 10", "value 17", "word 10"}, "word 17"},
+    {"piled-up moves are one step", ControlSliderKnob, 0, true,
+     {105, 55}, {{{105, 55}}, {{110, 55}, {120, 55}, {130, 55}}},
+     {"value 0", "word 0", "value 25", "word 0"}, "word 25"},
+    {"the thumb moves the position in proportion; the anchor is a step", ControlScrollBar, 25, true,
+     {110, 105}, {{{110, 105}}, {{170, 120}}, {{400, 105}}},
+     {"thumb and position 0,0", "word 0,0", "thumb and position 60,30", "word 0,0",
+      "thumb and position 150,75", "word 0,0"}, "word 150,75"},
+    {"content that all fits: the thumb fills the bar and cannot move", ControlScrollBar, 100, false,
+     {150, 105}, {{{150, 105}}, {{190, 105}}}, {"word 0,0", "word 0,0"}, "word 0,0"},
+    {"piled-up moves are one step of the thumb", ControlScrollBar, 25, true,
+     {110, 105}, {{{110, 105}}, {{120, 105}, {140, 105}, {160, 105}}},
+     {"thumb and position 0,0", "word 0,0", "thumb and position 50,25", "word 0,0"}, "word 50,25"},
+};
+// clang-format on
 
-TEST_F(PointerLoopTest, ASliderDragShowsOnChangeTheTentativeValueAndKeepsTheStartUntilRelease) {
-    Control& knob = AddSlider(10, 50);
-    knob.onChange.notify = RecordValue;
-    std::vector<int32_t> between;
-    PressAt(115, 55);
-    Script({[&] { MoveTo(115, 60); }, [&] { between.push_back(knob.value); },
-            [&] { MoveTo(130, 60); }, [&] { between.push_back(knob.value); },
-            [&] { MoveTo(130, 60); },  // same place: no step
-            [&] { MoveTo(122, 10); }, [&] { between.push_back(knob.value); }, [&] { LeftUp(); }});
-    Until(EventPress);
-    EXPECT_EQ(seenValues, (std::vector<int32_t>{10, 25, 17}));
-    EXPECT_EQ(between, (std::vector<int32_t>{10, 10, 10}));
-    EXPECT_EQ(knob.value, 17);
+TEST_F(PointerLoopTest, AKnobOrThumbFollowsTheDragFromItsFirstMoveAndCommitsOnRelease) {
+    for (const Drag& drag : kDrags) {
+        SCOPED_TRACE(drag.what);
+        TearDown();
+        SetUp();
+        const bool slider = drag.type == ControlSliderKnob;
+        Control& c = slider ? AddSlider(drag.start, 50) : AddScrollBar();
+        c.value = drag.start;
+        c.onChange.notify = drag.reports ? (slider ? RecordValue : RecordScroll) : nullptr;
+        watched = &c;
+        const auto word = [&c, slider] {
+            calls.push_back("word " +
+                            (slider ? std::to_string(c.value) : Text(c.thumbOffset, c.rangeStart)));
+        };
+        PressAt(drag.press.x, drag.press.y);
+        std::vector<std::function<void()>> steps;
+        for (const std::vector<OsPoint>& points : drag.steps) {
+            steps.push_back([this, points] {
+                for (const OsPoint& p : points) MoveTo(p.x, p.y);
+            });
+            steps.push_back(word);
+        }
+        steps.push_back([this] { LeftUp(); });
+        Script(steps);
+        EXPECT_EQ(Until(EventPress).index, 0);
+        EXPECT_EQ(calls, drag.calls);
+        calls.clear();
+        word();
+        EXPECT_EQ(calls, std::vector<std::string>{drag.end});
+        EXPECT_EQ(pressedIndex, -1);
+    }
 }
 
 TEST_F(PointerLoopTest, TheKnobIsDrawnWhereItEndsAndTheBackgroundComesBackWhereItWas) {
@@ -132,10 +179,7 @@ TEST_F(PointerLoopTest, TheKnobIsDrawnWhereItEndsAndTheBackgroundComesBackWhereI
 
 TEST_F(PointerLoopTest, ReleaseWithoutMovesAndTheQuitMessageKeepTheStartValues) {
     Control& knob = AddSlider(20, 50);
-    Control& bar = Add(ControlScrollBar, 100, 100, 200, 10);
-    bar.rangeEnd = 100;
-    bar.value = 25;
-    bar.extent = 5;
+    Control& bar = AddScrollBar();
     bar.thumbOffset = 40;
     bar.rangeStart = 20;
     PressAt(125, 55);
@@ -155,37 +199,6 @@ TEST_F(PointerLoopTest, ReleaseWithoutMovesAndTheQuitMessageKeepTheStartValues) 
     EXPECT_EQ(bar.thumbOffset, 40);
     EXPECT_EQ(bar.rangeStart, 20);
     EXPECT_EQ(pressedIndex, -1);
-}
-
-TEST_F(PointerLoopTest, AScrollThumbMovesTheScrollPositionInProportion) {
-    // 200 pixels long, a quarter of the content shown: a 50-pixel thumb with 150 of room.
-    Control& bar = Add(ControlScrollBar, 100, 100, 200, 10);
-    bar.rangeEnd = 100;
-    bar.value = 25;
-    bar.extent = 5;
-    bar.onChange.notify = RecordScroll;
-    std::vector<int32_t> between;
-    PressAt(110, 105);
-    Script({[&] { MoveTo(110, 105); }, [&] { MoveTo(170, 120); },
-            [&] {
-                between = {bar.thumbOffset, bar.rangeStart};
-            },
-            [&] { MoveTo(400, 105); }, [&] { LeftUp(); }});
-    Until(EventPress);
-    EXPECT_EQ(seenValues, (std::vector<int32_t>{0, 0, 60, 30, 150, 75}));  // the anchor is a step
-    EXPECT_EQ(between, (std::vector<int32_t>{0, 0}));
-    EXPECT_EQ(bar.thumbOffset, 150);
-    EXPECT_EQ(bar.rangeStart, 75);
-
-    // Content that all fits: the thumb fills the bar and cannot move.
-    bar.value = 100;
-    bar.thumbOffset = 0;
-    bar.rangeStart = 0;
-    PressAt(150, 105);
-    Script({[&] { MoveTo(150, 105); }, [&] { MoveTo(190, 105); }, [&] { LeftUp(); }});
-    Until(EventPress);
-    EXPECT_EQ(bar.thumbOffset, 0);
-    EXPECT_EQ(bar.rangeStart, 0);
 }
 
 TEST_F(PointerLoopTest, AScrollBarWithoutContentSizeAndADialWithoutFramesNeitherMoveNorDraw) {
@@ -305,38 +318,9 @@ TEST_F(PointerLoopTest, ADragAndDropAreaNotTakenAsAClickIsDraggedAndDropped) {
     EXPECT_EQ(pressedIndex, 0);
 }
 
-// Moves that pile up while a loop is busy reach it merged: one step, to the latest position.
-TEST_F(PointerLoopTest, MovesThatPileUpReachTheKnobThumbAndDialAsOneStep) {
-    Control& knob = AddSlider(0, 50);
-    knob.onChange.notify = RecordValue;
-    PressAt(105, 55);
-    Script({[&] { MoveTo(105, 55); },
-            [&] {
-                for (int32_t x : {110, 120, 130}) MoveTo(x, 55);
-            },
-            [&] { LeftUp(); }});
-    Until(EventPress);
-    EXPECT_EQ(seenValues, (std::vector<int32_t>{0, 25}));
-    EXPECT_EQ(knob.value, 25);
-
-    Control& bar = Add(ControlScrollBar, 100, 100, 200, 10);
-    bar.rangeEnd = 100;
-    bar.value = 25;
-    bar.extent = 5;
-    bar.onChange.notify = RecordScroll;
-    seenItems = &bar;
-    seenValues.clear();
-    PressAt(110, 105);
-    Script({[&] { MoveTo(110, 105); },
-            [&] {
-                for (int32_t x : {120, 140, 160}) MoveTo(x, 105);
-            },
-            [&] { LeftUp(); }});
-    Until(EventPress);
-    EXPECT_EQ(seenValues, (std::vector<int32_t>{0, 0, 50, 25}));
-
-    // The dial reads the cursor itself: merged moves save it the steps that would find the
-    // cursor back at the centre.
+// Moves that pile up while a loop is busy reach it merged: the dial reads the cursor itself, so
+// they save it the steps that would find the cursor back at the centre.
+TEST_F(PointerLoopTest, MovesThatPileUpReachTheDialAsOneStep) {
     Control& dial = AddDial(100, 10);
     const OsPoint c = Centre();
     PressAt(310, 310);
