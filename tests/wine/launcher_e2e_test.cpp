@@ -171,6 +171,8 @@ protected:
         WriteFile(app + "standin.run",
                   std::to_string(milliseconds) + " " + std::to_string(childMilliseconds));
     }
+    // The other product's launcher, with a stand-in behind each button of its menu, started.
+    void StartCustomMenu();
     // Starts the launcher, with a show command in its start-up information if one is given.
     void Start(int32_t showCommand = -1, const char* product = "Varorizo") {
         StartProgram(app + launcherFile, "", current, showCommand, product, nullptr);
@@ -497,14 +499,19 @@ TEST_F(LauncherEndToEndTest, ASecondLauncherOfTheProductEndsWithZeroAndStartsNot
     EXPECT_EQ(WaitForExit(10000), 0);
 }
 
-// An integrator's menu: each button lights at its own place and size, and the chosen one's
-// program, named outside ASCII, gets the arguments as argv[1] on.
-TEST_F(LauncherEndToEndTest, AnIntegratorsMenuLightsItsOwnButtonsAndPassesTheArguments) {
+// The other product's launcher, with a stand-in behind each button of its menu, started.
+void LauncherEndToEndTest::StartCustomMenu() {
     ASSERT_TRUE(CopyFileW(Wide(WindowsPath(VARORIZO_CUSTOM_LAUNCHER)).c_str(),
                           FileName(app + "custom.exe").c_str(), FALSE));
     launcherFile = "custom.exe";
     for (const auto& button : kCustomMenu) InstallStandIn(app, button.run);
     Start(-1, kCustomProduct);
+}
+
+// An integrator's menu: each button lights at its own place and size, and the chosen one's
+// program, named outside ASCII, gets the arguments as argv[1] on.
+TEST_F(LauncherEndToEndTest, AnIntegratorsMenuLightsItsOwnButtonsAndPassesTheArguments) {
+    StartCustomMenu();
     for (const auto& button : kCustomMenu) {
         const RECT& r = button.place;
         MoveTo((r.left + r.right) / 2, (r.top + r.bottom) / 2);
@@ -535,11 +542,7 @@ TEST_F(LauncherEndToEndTest, AnIntegratorsMenuLightsItsOwnButtonsAndPassesTheArg
 // (English here), the next moves on, and Enter starts the focused button's program. A reader
 // listening from another process hears each focus move, and finds the focused button.
 TEST_F(LauncherEndToEndTest, KeysLightAndChooseAButtonAndReadersHearEachFocus) {
-    ASSERT_TRUE(CopyFileW(Wide(WindowsPath(VARORIZO_CUSTOM_LAUNCHER)).c_str(),
-                          FileName(app + "custom.exe").c_str(), FALSE));
-    launcherFile = "custom.exe";
-    for (const auto& button : kCustomMenu) InstallStandIn(app, button.run);
-    Start(-1, kCustomProduct);
+    StartCustomMenu();
     WinEventListener listener(program.Id(), EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS);
     listener.HeardAfter(300);  // the hook is in place once this thread has looked at its queue
     const std::pair<const char*, LONG> steps[] = {{"Tab", 1}, {"shift+Tab", 0}, {"Left", 2}};
