@@ -195,7 +195,7 @@ FuzzFont MakeFont() {
     for (int32_t c = 0; c < 256; ++c) {
         const uint8_t w =
             widths.empty()
-                ? 8
+                ? uint8_t{8}
                 : static_cast<uint8_t>(widths[std::min<size_t>(c, widths.size() - 1)] % 40);
         font->glyphWidths[c] = w;
         const int32_t width = (font->fontFlags & FontProportional) != 0 ? w : font->cellWidth;

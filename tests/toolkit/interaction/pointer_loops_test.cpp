@@ -52,6 +52,7 @@ protected:
     void SetUp() override {
         InteractionTest::SetUp();
         calls.clear();
+        watched = nullptr;
     }
     // A horizontal knob of 20 x 20 at (100, 50) that travels `extent` pixels.
     Control& AddSlider(int32_t value, int32_t extent) {
@@ -68,6 +69,7 @@ protected:
         c.value = 25;
         c.extent = 5;
         c.onChange.notify = RecordScroll;
+        watched = &c;
         return c;
     }
     // A dial of ten frames, id 7, at (300, 300) that turns from 0 to `highest`, recording its
