@@ -29,7 +29,7 @@ bool ReadInput(const char* path, InputScript* script) {
         if (verb == "move" && words >> a >> b) {
             script->MoveTo(a, b);
         } else if (verb == "down" || verb == "up") {
-            script->Button(VK_LBUTTON, verb == "down");
+            verb == "down" ? script->Down() : script->Up();
         } else if (verb == "wait" && words >> a) {
             script->Ticks(a / 25);
         } else {

@@ -37,11 +37,11 @@ void GalleryTest::MoveTo(int32_t x, int32_t y) {
 }
 
 void GalleryTest::Left(bool down) {
-    script_->Button(VK_LBUTTON, down);
+    down ? script_->Down() : script_->Up();
 }
 
 void GalleryTest::Right(bool down) {
-    script_->Button(VK_RBUTTON, down);
+    down ? script_->Down(VK_RBUTTON) : script_->Up(VK_RBUTTON);
 }
 
 void GalleryTest::Click(int32_t x, int32_t y) {

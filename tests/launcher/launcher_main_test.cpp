@@ -52,7 +52,7 @@ protected:
     }
 
     void MoveTo(int32_t x, int32_t y) { script->MoveTo(x, y); }
-    void Press(uint32_t button, bool down) { script->Button(button, down); }
+    void Press(uint32_t button, bool down) { down ? script->Down(button) : script->Up(button); }
     void Click(int32_t x, int32_t y) { script->Click(x, y); }
     // Waiting with nothing to do lets the 25 ms timer tick.
     void Ticks(int32_t count) { script->Ticks(count); }

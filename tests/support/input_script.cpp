@@ -23,34 +23,42 @@ InputScript::~InputScript() {
     HeadlessSetIdleHook(nullptr);
 }
 
-void InputScript::Then(std::function<void()> step) {
+InputScript& InputScript::Then(std::function<void()> step) {
     steps_.push_back(std::move(step));
+    return *this;
 }
 
-void InputScript::MoveTo(int32_t x, int32_t y) {
-    Then([x, y] { MovePointerTo(x, y); });
+InputScript& InputScript::MoveTo(int32_t x, int32_t y) {
+    return Then([x, y] { MovePointerTo(x, y); });
 }
 
-void InputScript::Button(uint32_t button, bool down) {
-    Then([button, down] { HeadlessPointerButton(button, down); });
+InputScript& InputScript::Down(uint32_t button) {
+    return Then([button] { HeadlessPointerButton(button, true); });
 }
 
-void InputScript::Click(int32_t x, int32_t y) {
-    MoveTo(x, y);
-    Button(VK_LBUTTON, true);
-    Button(VK_LBUTTON, false);
+InputScript& InputScript::Up(uint32_t button) {
+    return Then([button] { HeadlessPointerButton(button, false); });
 }
 
-void InputScript::Key(uint32_t virtualKey) {
-    Then([virtualKey] { HeadlessKeyDown(virtualKey); });
+InputScript& InputScript::Click(int32_t x, int32_t y) {
+    return MoveTo(x, y).Down().Up();
 }
 
-void InputScript::KeyUp(uint32_t virtualKey) {
-    Then([virtualKey] { HeadlessKeyUp(virtualKey); });
+InputScript& InputScript::Drag(int32_t fromX, int32_t fromY, int32_t toX, int32_t toY) {
+    return MoveTo(fromX, fromY).Down().MoveTo(fromX + 1, fromY).MoveTo(toX + 1, toY).Up();
 }
 
-void InputScript::Ticks(int32_t count) {
+InputScript& InputScript::Key(uint32_t virtualKey) {
+    return Then([virtualKey] { HeadlessKeyDown(virtualKey); });
+}
+
+InputScript& InputScript::KeyUp(uint32_t virtualKey) {
+    return Then([virtualKey] { HeadlessKeyUp(virtualKey); });
+}
+
+InputScript& InputScript::Ticks(int32_t count) {
     for (int32_t i = 0; i < count; ++i) Then([] {});
+    return *this;
 }
 
 void InputScript::CloseAtEnd() {

@@ -18,15 +18,20 @@ public:
     InputScript(const InputScript&) = delete;
     InputScript& operator=(const InputScript&) = delete;
 
-    void Then(std::function<void()> step);
+    // Each step returns the script, so that a gesture reads as one chain.
+    InputScript& Then(std::function<void()> step);
     // Steps of user input, in client coordinates of the main window.
-    void MoveTo(int32_t x, int32_t y);
-    void Button(uint32_t button, bool down);
-    void Click(int32_t x, int32_t y);  // moves there, then presses and releases the left button
-    void Key(uint32_t virtualKey);     // pressed, and held until KeyUp
-    void KeyUp(uint32_t virtualKey);
+    InputScript& MoveTo(int32_t x, int32_t y);
+    InputScript& Down(uint32_t button = VK_LBUTTON);
+    InputScript& Up(uint32_t button = VK_LBUTTON);
+    InputScript& Click(int32_t x, int32_t y);  // moves there, then presses and releases the left
+    // A knob or thumb drag: pressed at `from`, a first move of one pixel (the loops measure from
+    // their first move), then to `to` plus that pixel, released there.
+    InputScript& Drag(int32_t fromX, int32_t fromY, int32_t toX, int32_t toY);
+    InputScript& Key(uint32_t virtualKey);  // pressed, and held until KeyUp
+    InputScript& KeyUp(uint32_t virtualKey);
     // Waiting with nothing to do lets the timer tick, once a step.
-    void Ticks(int32_t count);
+    InputScript& Ticks(int32_t count);
     // What runs whenever the steps are used up (nothing at first).
     void AtEnd(std::function<void()> ending) { ending_ = std::move(ending); }
     // A close request to the main window whenever the steps are used up.
