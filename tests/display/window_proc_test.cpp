@@ -64,9 +64,8 @@ TEST_F(WindowProcTest, PointerMessagesRecordTheirCodeAndSignedPosition) {
 
 TEST_F(WindowProcTest, ATimerTickLeavesThePositionAlone) {
     MovePointerTo(40, 41);
-    Dispatch();
     HeadlessAdvanceClock(kAnimationTimerPeriodMs);
-    Dispatch();
+    Dispatch(2);  // the move, then the tick
     EXPECT_EQ(inputCode, InputTimer);
     EXPECT_EQ(inputKey, -1);
     EXPECT_EQ(inputX, 40);
