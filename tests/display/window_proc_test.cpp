@@ -3,6 +3,7 @@
 #include "display/window_proc.h"
 #include "platform/pump.h"
 #include "tests/support/headless_window.h"
+#include "tests/support/input_script.h"
 
 namespace {
 
@@ -16,22 +17,17 @@ protected:
     }
     void Post(uint32_t message, WParam wParam, LParam lParam) {
         OsPostMessage(mainWindow, message, wParam, lParam);
-        ASSERT_EQ(PumpOneMessage(), PumpResult::Dispatched);
+        Dispatch();
     }
-    void PointerTo(int32_t x, int32_t y) {
-        OsPoint p = ScreenOf(x, y);
-        HeadlessPointerMoveTo(p.x, p.y);
-        ASSERT_EQ(PumpOneMessage(), PumpResult::Dispatched);
-    }
-    void Button(uint32_t button, bool down) {
-        HeadlessPointerButton(button, down);
-        ASSERT_EQ(PumpOneMessage(), PumpResult::Dispatched);
+    // After input: the `count` messages it queued are dispatched.
+    static void Dispatch(int32_t count = 1) {
+        for (int32_t i = 0; i < count; ++i) ASSERT_EQ(PumpOneMessage(), PumpResult::Dispatched);
     }
 };
 
 TEST_F(WindowProcTest, AKeyPressRecordsTheKeyAndTheHalvesOfItsParameter) {
     HeadlessKeyDown(VK_LEFT);
-    ASSERT_EQ(PumpOneMessage(), PumpResult::Dispatched);
+    Dispatch();
     EXPECT_EQ(inputCode, InputKey);
     EXPECT_EQ(inputKey, VK_LEFT);
     EXPECT_EQ(inputX, 1);     // repeat count
@@ -40,33 +36,36 @@ TEST_F(WindowProcTest, AKeyPressRecordsTheKeyAndTheHalvesOfItsParameter) {
 
 TEST_F(WindowProcTest, ACharacterFollowsItsKeyThroughTranslation) {
     HeadlessKeyDown('7');
-    ASSERT_EQ(PumpOneMessage(), PumpResult::Dispatched);
-    ASSERT_EQ(PumpOneMessage(), PumpResult::Dispatched);
+    Dispatch(2);
     EXPECT_EQ(inputCode, InputChar);
     EXPECT_EQ(inputKey, '7');
 }
 
 TEST_F(WindowProcTest, PointerMessagesRecordTheirCodeAndSignedPosition) {
-    PointerTo(12, 34);
+    MovePointerTo(12, 34);
+    Dispatch();
     EXPECT_EQ(inputCode, InputMove);
     EXPECT_EQ(inputX, 12);
     EXPECT_EQ(inputY, 34);
     EXPECT_EQ(inputKey, -1);
-    Button(VK_LBUTTON, true);
+    HeadlessPointerButton(VK_LBUTTON, true);
+    Dispatch();
     EXPECT_EQ(inputCode, InputLeftDown);
-    PointerTo(-5, 700);  // outside the client area, reaches the window through the capture
+    MovePointerTo(-5, 700);  // outside the client area, reaches the window through the capture
+    Dispatch();
     EXPECT_EQ(inputCode, InputMove);
     EXPECT_EQ(inputX, -5);
     EXPECT_EQ(inputY, 700);
-    Button(VK_LBUTTON, false);
+    HeadlessPointerButton(VK_LBUTTON, false);
+    Dispatch();
     EXPECT_EQ(inputCode, InputLeftUp);
     EXPECT_EQ(OsGetCapture(), nullptr);
 }
 
 TEST_F(WindowProcTest, ATimerTickLeavesThePositionAlone) {
-    PointerTo(40, 41);
+    MovePointerTo(40, 41);
     HeadlessAdvanceClock(kAnimationTimerPeriodMs);
-    ASSERT_EQ(PumpOneMessage(), PumpResult::Dispatched);
+    Dispatch(2);  // the move, then the tick
     EXPECT_EQ(inputCode, InputTimer);
     EXPECT_EQ(inputKey, -1);
     EXPECT_EQ(inputX, 40);
@@ -88,12 +87,14 @@ TEST_F(WindowProcTest, TheAnimationTimerHasId1AndTicksEvery25Milliseconds) {
 }
 
 TEST_F(WindowProcTest, ARightReleaseSurvivesTheContextMenuRequestSentInside) {
-    PointerTo(200, 100);
-    Button(VK_RBUTTON, true);
+    MovePointerTo(200, 100);
+    HeadlessPointerButton(VK_RBUTTON, true);
+    Dispatch(2);
     EXPECT_EQ(inputCode, InputRightDown);
     EXPECT_EQ(OsGetCapture(), mainWindow);
     HeadlessClearMessageLog();
-    Button(VK_RBUTTON, false);
+    HeadlessPointerButton(VK_RBUTTON, false);
+    Dispatch();
     EXPECT_EQ(inputCode, InputRightUp);
     EXPECT_EQ(inputX, 200);
     EXPECT_EQ(inputY, 100);
@@ -106,19 +107,22 @@ TEST_F(WindowProcTest, ARightReleaseSurvivesTheContextMenuRequestSentInside) {
 }
 
 TEST_F(WindowProcTest, AReleaseKeepsTheCaptureOnlyWhileItsOwnButtonIsReportedDown) {
-    PointerTo(10, 10);
-    Button(VK_LBUTTON, true);
+    MovePointerTo(10, 10);
+    HeadlessPointerButton(VK_LBUTTON, true);
+    Dispatch(2);
     Post(WM_LBUTTONUP, MK_LBUTTON, 0);
     EXPECT_EQ(OsGetCapture(), mainWindow);
     Post(WM_LBUTTONUP, MK_RBUTTON, 0);  // the right button still down does not keep it
     EXPECT_EQ(OsGetCapture(), nullptr);
-    Button(VK_RBUTTON, true);
+    HeadlessPointerButton(VK_RBUTTON, true);
+    Dispatch();
     Post(WM_RBUTTONUP, MK_RBUTTON, 0);
     EXPECT_EQ(OsGetCapture(), mainWindow);
 }
 
 TEST_F(WindowProcTest, ACloseRequestIsRecordedAndTheWindowStays) {
-    PointerTo(5, 6);
+    MovePointerTo(5, 6);
+    Dispatch();
     Post(WM_CLOSE, 0, 0);
     EXPECT_EQ(inputCode, InputClose);
     EXPECT_EQ(inputX, 0);
@@ -128,7 +132,8 @@ TEST_F(WindowProcTest, ACloseRequestIsRecordedAndTheWindowStays) {
 }
 
 TEST_F(WindowProcTest, OtherMessagesResetTheCodeAndKeyButNotThePosition) {
-    PointerTo(9, 8);
+    MovePointerTo(9, 8);
+    Dispatch();
     Post(WM_LBUTTONDBLCLK, 0, 0x00050005);
     EXPECT_EQ(inputCode, InputNone);
     EXPECT_EQ(inputKey, -1);
@@ -136,7 +141,7 @@ TEST_F(WindowProcTest, OtherMessagesResetTheCodeAndKeyButNotThePosition) {
     Post(WM_USER + 7, 0, 0);
     EXPECT_EQ(inputCode, InputNone);
     InvalidateArea(0, 10, 0, 10);
-    ASSERT_EQ(PumpOneMessage(), PumpResult::Dispatched);  // the paint
+    Dispatch();  // the paint
     EXPECT_EQ(inputCode, InputNone);
     EXPECT_EQ(DirtyRect.left, kDirtyEmptyCorner);
     EXPECT_EQ(DirtyRect.right, 0);
@@ -149,7 +154,8 @@ LResult OtherWindowProc(WindowHandle window, uint32_t message, WParam wParam, LP
 }
 
 TEST_F(WindowProcTest, AReadersQuestionAndAMessageForAnotherWindowLeaveNoInputToReadAgain) {
-    PointerTo(9, 8);
+    MovePointerTo(9, 8);
+    Dispatch();
     EXPECT_EQ(OsSendMessage(mainWindow, WM_GETOBJECT, 0, -4), 0);  // the default answer
     EXPECT_EQ(inputCode, InputMove);
     ASSERT_TRUE(OsRegisterClass(OsWindowClass{0, OtherWindowProc, nullptr, 0, "COM's"}));

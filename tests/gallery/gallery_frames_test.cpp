@@ -1,5 +1,6 @@
 // Each page's first frame, exactly: the test builds it from the gallery's artwork and page
 // data with its own picture placement, and compares the frame buffer and the screen with it.
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -9,37 +10,32 @@
 #include "gallery/status_line.h"
 #include "render/draw.h"
 #include "tests/gallery/gallery_fixture.h"
+#include "tests/render/render_fixture.h"
 #include "toolkit/toolkit_state.h"
 
 namespace {
 
 using Frame = std::vector<uint32_t>;
 
-uint8_t Channel(uint32_t pixel, int32_t shift) {
-    return static_cast<uint8_t>(pixel >> shift);
+// A pixel of the gallery's artwork, which is a bare array where the render fixture's PictureAt
+// takes a vector.
+uint32_t PictureAt(const uint8_t* picture, size_t pixel) {
+    return uint32_t{picture[3 * pixel]} << 16 | uint32_t{picture[3 * pixel + 1]} << 8 |
+           picture[3 * pixel + 2];
 }
 
-// Picture pixel p (red, green, blue) over the frame pixel by mask byte m, halved first when
-// disabled.
-void Put(Frame& f, int32_t x, int32_t y, const uint8_t* rgb, const uint8_t* mask, bool half) {
-    uint32_t& d = f[size_t(y) * 800 + size_t(x)];
-    const uint32_t m = mask != nullptr ? *mask : 255;
-    uint32_t out = d & 0xFF000000u;
-    for (int32_t c = 0; c < 3; ++c) {
-        const uint32_t s = half ? rgb[c] / 2u : rgb[c];
-        const uint32_t old = Channel(d, 16 - 8 * c);
-        out |= ((old * (255 - m) + s * m) / 255) << (16 - 8 * c);
-    }
-    d = out;
-}
-
-// A width x height picture, `stride` pixels a row, placed at (x, y).
+// A width x height picture (and its mask, if any), `stride` pixels a row, blended over the frame
+// at (x, y); its colours halved first when disabled.
 void Place(Frame& f, int32_t x, int32_t y, int32_t width, int32_t height, const uint8_t* picture,
-           int32_t stride, const uint8_t* mask, int32_t maskStride, bool half) {
+           int32_t stride, const uint8_t* mask, bool half) {
     for (int32_t r = 0; r < height; ++r) {
         for (int32_t k = 0; k < width; ++k) {
-            Put(f, x + k, y + r, picture + 3 * (r * stride + k),
-                mask != nullptr ? mask + r * maskStride + k : nullptr, half);
+            const uint32_t m = mask != nullptr ? mask[r * stride + k] : 255;
+            uint32_t source = PictureAt(picture, size_t(r * stride + k));
+            if (half) source = source >> 1 & 0x7F7F7Fu;
+            uint32_t& d = f[size_t(y + r) * 800 + size_t(x + k)];
+            d = PerChannel(d, source,
+                           [m](uint32_t a, uint32_t b) { return ExpectedBlend(a, b, m); });
         }
     }
 }
@@ -68,27 +64,26 @@ void PlaceControl(Frame& f, const Control& c) {
         case ControlSliderKnob:
             Place(f, c.x + (c.orientation == 0 ? c.value : 0),
                   c.y + (c.orientation == 1 ? c.value : 0), c.width, c.height, rest, c.width,
-                  c.mask, c.width, half);
+                  c.mask, half);
             return;
         case ControlCellPicker:
         case ControlFramedCellPicker: {
             const int32_t row = kArtCellColumns * kArtCell;
             const int32_t cell = c.selectedCell / kArtCellColumns * kArtCell * row +
                                  c.selectedCell % kArtCellColumns * kArtCell;
-            Place(f, c.x, c.y, c.width, c.height, rest + 3 * cell, row, nullptr, 0, half);
+            Place(f, c.x, c.y, c.width, c.height, rest + 3 * cell, row, nullptr, half);
             return;
         }
         case ControlScrollBar: {
             const int32_t left = c.x + c.thumbOffset;
             const int32_t thumb = 75;  // a page of 25 of the 100 units on 300 pixels
             Place(f, left, c.y, kArtThumbCap, c.height, artThumbStart, kArtThumbCap,
-                  artThumbStartMask, kArtThumbCap, half);
+                  artThumbStartMask, half);
             for (int32_t k = kArtThumbCap; k < thumb - kArtThumbCap; ++k) {
-                Place(f, left + k, c.y, 1, c.height, artThumbMiddle, 1, artThumbMiddleMask, 1,
-                      half);
+                Place(f, left + k, c.y, 1, c.height, artThumbMiddle, 1, artThumbMiddleMask, half);
             }
             Place(f, left + thumb - kArtThumbCap, c.y, kArtThumbCap, c.height, artThumbEnd,
-                  kArtThumbCap, artThumbEndMask, kArtThumbCap, half);
+                  kArtThumbCap, artThumbEndMask, half);
             return;
         }
         case ControlDial: {
@@ -97,7 +92,7 @@ void PlaceControl(Frame& f, const Control& c) {
                 half ? 0 : kArtDialFrames - 1 - std::abs(c.value) % kArtDialFrames;
             const int32_t area = kArtDialSize * kArtDialSize;
             Place(f, c.x, c.y, c.width, c.height, artDialStrip + 3 * frame * area, c.width,
-                  artDialMask + frame * area, c.width, half);
+                  artDialMask + frame * area, half);
             return;
         }
         case ControlTextField:
@@ -106,7 +101,7 @@ void PlaceControl(Frame& f, const Control& c) {
         default:
             // The areas over the panels have no pictures and show none.
             if (rest != nullptr) {
-                Place(f, c.x, c.y, c.width, c.height, rest, c.width, c.mask, c.width, half);
+                Place(f, c.x, c.y, c.width, c.height, rest, c.width, c.mask, half);
             }
     }
 }
@@ -114,12 +109,8 @@ void PlaceControl(Frame& f, const Control& c) {
 // The backdrop, the page's decorations and status strip, then every control at rest.
 Frame ExpectedFirstFrame(int32_t page) {
     Frame f(800 * 600);
-    for (int32_t y = 0; y < 600; ++y) {
-        const uint8_t* rgb = artBackdropColumn + 3 * y;
-        for (int32_t x = 0; x < 800; ++x) {
-            f[size_t(y) * 800 + size_t(x)] =
-                uint32_t{rgb[0]} << 16 | uint32_t{rgb[1]} << 8 | rgb[2];
-        }
+    for (size_t y = 0; y < 600; ++y) {
+        std::fill_n(f.begin() + ptrdiff_t(y * 800), 800, PictureAt(artBackdropColumn, y));
     }
     uint32_t* shown = FrameBuffer;
     FrameBuffer = f.data();
@@ -151,7 +142,7 @@ class GalleryFramesTest : public GalleryTest, public ::testing::WithParamInterfa
 TEST_P(GalleryFramesTest, TheFirstFrameIsTheArtworkInItsPlacesAndTheScreenShowsIt) {
     const int32_t page = GetParam();
     Frame frame, screen;
-    Then([&] {
+    script_->Then([&] {
         frame.assign(FrameBuffer, FrameBuffer + 800 * 600);
         const OsPoint o = HeadlessClientOrigin(mainWindow);
         for (int32_t y = 0; y < 600; ++y) {

@@ -17,12 +17,13 @@ const Control& On(Page page, int32_t index) {
 }
 
 TEST_F(GalleryTest, SliderAndScrollDragsShowTentativeAndFinalValues) {
-    Drag(40 + 50 + 12, 126, 40 + 50 + 12 + 40, 126);  // the knob from 50 to 90
-    Then([] {
-        EXPECT_STREQ(statusCallback, "slider onChange(): value 90 (tentative)");
-        EXPECT_STREQ(statusState, "id 302: value 90");
-    });
-    Drag(60, 259, 150, 259);  // the thumb from 0 to 90 of its 225 pixels of room
+    script_
+        ->Drag(40 + 50 + 12, 126, 40 + 50 + 12 + 40, 126)  // the knob from 50 to 90
+        .Then([] {
+            EXPECT_STREQ(statusCallback, "slider onChange(): value 90 (tentative)");
+            EXPECT_STREQ(statusState, "id 302: value 90");
+        })
+        .Drag(60, 259, 150, 259);  // the thumb from 0 to 90 of its 225 pixels of room
     EXPECT_EQ(Run(Values), 0);
     EXPECT_EQ(On(Values, kSliderAcross).value, 90);
     EXPECT_EQ(On(Values, kScrollBar).thumbOffset, 90);
@@ -33,15 +34,15 @@ TEST_F(GalleryTest, SliderAndScrollDragsShowTentativeAndFinalValues) {
 
 TEST_F(GalleryTest, TheDialTurnsWithTheHiddenCursorAndPutsItBack) {
     OsPoint before{};
-    MoveTo(498, 118);
-    Then([&before] { OsGetCursorPos(&before); });
-    Left(true);
-    MoveFromCentre(5, 0);
-    Then([] {
-        EXPECT_LT(HeadlessCursorShowCount(), 0);
-        EXPECT_STREQ(statusCallback, "dial onChange(items, id 307, value 5)");
-    });
-    Left(false);
+    script_->MoveTo(498, 118)
+        .Then([&before] { OsGetCursorPos(&before); })
+        .Down()
+        .Then(FromCentre(5, 0))
+        .Then([] {
+            EXPECT_LT(HeadlessCursorShowCount(), 0);
+            EXPECT_STREQ(statusCallback, "dial onChange(items, id 307, value 5)");
+        })
+        .Up();
     EXPECT_EQ(Run(Values), 0);
     OsPoint after{};
     OsGetCursorPos(&after);
@@ -53,26 +54,22 @@ TEST_F(GalleryTest, TheDialTurnsWithTheHiddenCursorAndPutsItBack) {
 }
 
 TEST_F(GalleryTest, FreeMotionHandsOnItsDxAndDy) {
-    MoveTo(520, 122);
-    Left(true);
-    MoveFromCentre(3, -2);
-    Left(false);
+    script_->MoveTo(520, 122).Down().Then(FromCentre(3, -2)).Up();
     EXPECT_EQ(Run(Areas), 0);
     EXPECT_STREQ(statusCallback, "free motion onChange(items, id 209, dx 3, dy -2)");
     EXPECT_STREQ(statusState, "free motion: point at (3, -2)");
 }
 
 TEST_F(GalleryTest, TheDragSourceFollowsTheDragAndPicksFromItsPopUpGrid) {
-    Drag(60, 300, 69, 310);
-    Then([] {
-        EXPECT_STREQ(statusCallback, "drag source onRelease(items, 7, reason 0, 70, 310, 40, 290)");
-    });
-    MoveTo(60, 300);
-    Right(true);  // the grid opens with cell 0 at the source's corner (40, 290)
-    MoveTo(40 + 36 + 10, 290 + 36 + 10);
-    Left(true);
-    Left(false);
-    Right(false);
+    script_->Drag(60, 300, 69, 310)
+        .Then([] {
+            EXPECT_STREQ(statusCallback,
+                         "drag source onRelease(items, 7, reason 0, 70, 310, 40, 290)");
+        })
+        .MoveTo(60, 300)
+        .Down(VK_RBUTTON)  // the grid opens with cell 0 at the source's corner (40, 290)
+        .Click(40 + 36 + 10, 290 + 36 + 10)
+        .Up(VK_RBUTTON);
     EXPECT_EQ(Run(Areas), 0);
     EXPECT_EQ(dragSourceCell, 5);
     EXPECT_STREQ(statusCallback,
@@ -81,44 +78,45 @@ TEST_F(GalleryTest, TheDragSourceFollowsTheDragAndPicksFromItsPopUpGrid) {
 }
 
 TEST_F(GalleryTest, TheDropAreaAnswersClickOrDragAndReportsTheDrop) {
-    Click(250, 300);
-    Then([] {
-        EXPECT_STREQ(statusCallback,
-                     "drop area onPointer(items, 8, reason 64, 250, 300) -> 1: a click");
-        EXPECT_STREQ(statusEvent, "event Release (3)  index 8  key -1  detail 0  at (250, 300)");
-    });
-    MoveTo(350, 300);
-    Left(true);
-    MoveTo(360, 310);
-    Left(false);
+    script_->Click(250, 300)
+        .Then([] {
+            EXPECT_STREQ(statusCallback,
+                         "drop area onPointer(items, 8, reason 64, 250, 300) -> 1: a click");
+            EXPECT_STREQ(statusEvent,
+                         "event Release (3)  index 8  key -1  detail 0  at (250, 300)");
+        })
+        .MoveTo(350, 300)
+        .Down()
+        .MoveTo(360, 310)
+        .Up();
     EXPECT_EQ(Run(Areas), 0);
     EXPECT_STREQ(statusCallback, "drop area onPointer(items, 8, reason 32, 360, 310)");
 }
 
 TEST_F(GalleryTest, HoverAndPressAreasReportMotionAndThePressDetail) {
-    MoveTo(60, 100);
-    Then([] {
-        EXPECT_STREQ(statusCallback, "hover onPointer(items, 2, reason 0, 60, 100, 40, 90)");
-    });
-    MoveTo(250, 200);
-    Left(true);
-    Then([] {
-        EXPECT_STREQ(statusEvent, "event Press (2)  index 5  key -1  detail 1  at (250, 200)");
-    });
-    Left(false);
+    script_->MoveTo(60, 100)
+        .Then([] {
+            EXPECT_STREQ(statusCallback, "hover onPointer(items, 2, reason 0, 60, 100, 40, 90)");
+        })
+        .MoveTo(250, 200)
+        .Down()
+        .Then([] {
+            EXPECT_STREQ(statusEvent, "event Press (2)  index 5  key -1  detail 1  at (250, 200)");
+        })
+        .Up();
     EXPECT_EQ(Run(Areas), 0);
     EXPECT_STREQ(statusState, "page 2: Areas and drags");  // areas leave no state to report
 }
 
 TEST_F(GalleryTest, BothCellPickersPickACell) {
-    MoveTo(50, 100);
-    Left(true);  // the plain grid opens over the picker with cell 0 under the pointer
-    MoveTo(40 + 72 + 5, 90 + 36 + 5);
-    Left(false);
-    Then([] { EXPECT_STREQ(statusState, "id 402: selectedCell 6"); });
-    // The framed grid puts the selected cell 6 over the picker: its cells start at (228, 54).
-    Click(310, 100);
-    Click(228 + 36 + 5, 54 + 5);
+    script_->MoveTo(50, 100)
+        .Down()  // the plain grid opens over the picker with cell 0 under the pointer
+        .MoveTo(40 + 72 + 5, 90 + 36 + 5)
+        .Up()
+        .Then([] { EXPECT_STREQ(statusState, "id 402: selectedCell 6"); })
+        // The framed grid puts the selected cell 6 over the picker: its cells start at (228, 54).
+        .Click(310, 100)
+        .Click(228 + 36 + 5, 54 + 5);
     EXPECT_EQ(Run(Pickers), 0);
     EXPECT_EQ(On(Pickers, 2).selectedCell, 6);
     EXPECT_EQ(On(Pickers, 4).selectedCell, 1);
@@ -126,13 +124,14 @@ TEST_F(GalleryTest, BothCellPickersPickACell) {
 }
 
 TEST_F(GalleryTest, TextFieldsFilterTheirCharactersTabOnAndEscapeRestores) {
-    Click(100, 290);  // the digits field
-    for (uint32_t key : {uint32_t{'1'}, uint32_t{'A'}, 0xBEu, uint32_t{VK_TAB}}) Key(key);
+    script_->Click(100, 290);  // the digits field
+    for (uint32_t key : {uint32_t{'1'}, uint32_t{'A'}, 0xBEu, uint32_t{VK_TAB}}) script_->Key(key);
     // Tab went on to the decimal field, which takes digits and "." only.
-    for (uint32_t key : {uint32_t{'2'}, uint32_t{'X'}, uint32_t{VK_RETURN}}) Key(key);
-    Then([] { EXPECT_STREQ(statusState, "id 408: text \"3.142\""); });
-    Click(100, 230);  // the plain field: anything is typed, Escape puts it back
-    for (uint32_t key : {uint32_t{'Q'}, uint32_t{VK_ESCAPE}}) Key(key);
+    for (uint32_t key : {uint32_t{'2'}, uint32_t{'X'}, uint32_t{VK_RETURN}}) script_->Key(key);
+    script_->Then([] { EXPECT_STREQ(statusState, "id 408: text \"3.142\""); })
+        .Click(100, 230)  // the plain field: anything is typed, Escape puts it back
+        .Key('Q')
+        .Key(VK_ESCAPE);
     EXPECT_EQ(Run(Pickers), 0);
     EXPECT_STREQ(On(Pickers, 7).text, "20261");
     EXPECT_STREQ(On(Pickers, 8).text, "3.142");
@@ -141,14 +140,15 @@ TEST_F(GalleryTest, TextFieldsFilterTheirCharactersTabOnAndEscapeRestores) {
 }
 
 TEST_F(GalleryTest, ToggleRadioAndPageButtonsChangeWhatIsShown) {
-    Click(60, 200);  // the toggle
-    Then([] { EXPECT_STREQ(statusState, "id 104: checked 1"); });
-    Click(60, 290);  // radio B
-    Then([] { EXPECT_STREQ(statusState, "id 106: checked 1"); });
-    Click(60, 320);  // radio C is disabled: nothing changes
-    Click(700, 28);  // next page
-    Then([] { EXPECT_EQ(galleryPage, 1); });
-    Key(0x21);  // PageUp: back
+    script_
+        ->Click(60, 200)  // the toggle
+        .Then([] { EXPECT_STREQ(statusState, "id 104: checked 1"); })
+        .Click(60, 290)  // radio B
+        .Then([] { EXPECT_STREQ(statusState, "id 106: checked 1"); })
+        .Click(60, 320)  // radio C is disabled: nothing changes
+        .Click(700, 28)  // next page
+        .Then([] { EXPECT_EQ(galleryPage, 1); })
+        .Key(0x21);  // PageUp: back
     EXPECT_EQ(Run(Buttons), 0);
     EXPECT_EQ(galleryPage, 0);
     EXPECT_EQ(activeList, galleryPages[0]);
@@ -159,7 +159,7 @@ TEST_F(GalleryTest, ToggleRadioAndPageButtonsChangeWhatIsShown) {
 }
 
 TEST_F(GalleryTest, AStatusLineLongerThanTheWindowIsCutWhereItStillFits) {
-    Then([] {
+    script_->Then([] {
         SetStatusCallback("%s", std::string(300, 'W').c_str());
         EXPECT_EQ(std::string(statusCallback), std::string(kStatusChars, 'W'));
         EXPECT_LE(12 + TextWidth(statusCallback, &statusFont), 800);

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <functional>
 #include <map>
 #include <memory>
 #include <sstream>
@@ -22,6 +21,8 @@ namespace {
 
 constexpr int32_t kFrenchTop = 307;
 constexpr int32_t kEnglishTop = 195;
+const char* const kInstallers[] = {"setup_ger.exe", "setup_eng.exe", "setup_fra.exe",
+                                   "setup_ita.exe"};
 
 class LauncherMainTest : public ::testing::Test {
 protected:
@@ -31,17 +32,15 @@ protected:
         ServeList(nullptr);
         inputX = 0;
         inputY = 0;
-        // One step of the script each time the launcher waits; at its end, a close request
-        // (unless the test waits for a program to end instead).
-        script = std::make_unique<InputScript>();
-        script->AtEnd([this] {
-            if (closeAtEnd) OsPostMessage(mainWindow, WM_CLOSE, 0, 0);
-        });
+        // One step of the script each time the launcher waits (the 25 ms timer ticks while it
+        // waits with nothing to do); at its end, a close request.
+        script_ = std::make_unique<InputScript>();
+        script_->CloseAtEnd();
     }
     // The launcher keeps its frame buffer and list for the life of the process; each test
     // releases them so the next one starts clean.
     void TearDown() override {
-        script.reset();
+        script_.reset();
         if (activeList != nullptr) {
             FreeAligned(activeList->items);
             FreeAligned(activeList);
@@ -51,13 +50,10 @@ protected:
         FrameBuffer = nullptr;
     }
 
-    void MoveTo(int32_t x, int32_t y) { script->MoveTo(x, y); }
-    void Press(uint32_t button, bool down) { down ? script->Down(button) : script->Up(button); }
-    void Click(int32_t x, int32_t y) { script->Click(x, y); }
-    // Waiting with nothing to do lets the 25 ms timer tick.
-    void Ticks(int32_t count) { script->Ticks(count); }
-    void Check(std::function<void()> check) { script->Then(std::move(check)); }
-
+    // Every installer, in the launcher's own folder unless another is given.
+    static void AddInstallers(const std::string& folder = "C:\\Varorizo\\") {
+        for (const char* name : kInstallers) HeadlessAddProgramFile(folder + name);
+    }
     static std::vector<uint32_t> ClientOnScreen() {
         std::vector<uint32_t> client;
         for (int32_t y = 0; y < 600; ++y) {
@@ -81,12 +77,8 @@ protected:
         return true;
     }
 
-    std::unique_ptr<InputScript> script;
-    bool closeAtEnd = true;
+    std::unique_ptr<InputScript> script_;
 };
-
-const char* const kInstallers[] = {"setup_ger.exe", "setup_eng.exe", "setup_fra.exe",
-                                   "setup_ita.exe"};
 
 // Each button by its top edge and installer, from a folder whose name is not ASCII.
 class LanguageButtonTest : public LauncherMainTest,
@@ -95,9 +87,9 @@ class LanguageButtonTest : public LauncherMainTest,
 TEST_P(LanguageButtonTest, StartsItsOwnInstallerByItsFullPathInAnyFolder) {
     const std::string folder = "C:\\Łódź インストーラー Установка\\";
     HeadlessSetProgramFolder(folder);
-    for (const char* name : kInstallers) HeadlessAddProgramFile(folder + name);
+    AddInstallers(folder);
     const int32_t language = GetParam();
-    Click(700, 83 + 112 * language + 40);
+    script_->Click(700, 83 + 112 * language + 40);
     EXPECT_EQ(LauncherMain(SW_SHOWNORMAL), 0);
     ASSERT_EQ(HeadlessProcessLog().size(), 1u);
     EXPECT_EQ(HeadlessProcessLog()[0].applicationName, folder + kInstallers[language]);
@@ -114,7 +106,7 @@ TEST_P(LongFolderTest, StartsNothingAndEndsWithZero) {
     const std::string folder = "C:\\" + std::string(GetParam() - 4, 'x') + "\\";
     HeadlessSetProgramFolder(folder);
     HeadlessAddProgramFile(folder + "setup_fra.exe");
-    Click(700, kFrenchTop + 40);
+    script_->Click(700, kFrenchTop + 40);
     EXPECT_EQ(LauncherMain(SW_SHOWNORMAL), 0);
     EXPECT_TRUE(HeadlessProcessLog().empty());
 }
@@ -124,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(BufferSizeAndLess, LongFolderTest,
 
 TEST_F(LauncherMainTest, AClickOnTheFrenchButtonStartsItsInstallerHiddenAndWaitsForIt) {
     HeadlessAddProgramFile("C:\\Varorizo\\setup_fra.exe");
-    Click(700, kFrenchTop + 40);
+    script_->Click(700, kFrenchTop + 40);
     EXPECT_EQ(LauncherMain(SW_SHOWNORMAL), 0);
     ASSERT_EQ(HeadlessProcessLog().size(), 1u);
     const StartedProcess& p = HeadlessProcessLog()[0];
@@ -142,29 +134,25 @@ TEST_F(LauncherMainTest, AClickOnTheFrenchButtonStartsItsInstallerHiddenAndWaits
 
 TEST_F(LauncherMainTest, PressingBesideAndReleasingOverAButtonChoosesIt) {
     HeadlessAddProgramFile("C:\\Varorizo\\setup_ger.exe");
-    MoveTo(300, 300);
-    Press(VK_LBUTTON, true);
-    MoveTo(640, 90);
-    Press(VK_LBUTTON, false);
+    script_->MoveTo(300, 300).Down().MoveTo(640, 90).Up();
     EXPECT_EQ(LauncherMain(SW_SHOWNORMAL), 0);
     ASSERT_EQ(HeadlessProcessLog().size(), 1u);
     EXPECT_EQ(HeadlessProcessLog()[0].commandLine, "setup_ger.exe");
 }
 
 TEST_F(LauncherMainTest, OtherInputStartsNothingAndACloseRequestEndsTheLauncher) {
-    for (const char* name : {"setup_ger.exe", "setup_eng.exe", "setup_fra.exe", "setup_ita.exe"}) {
-        HeadlessAddProgramFile(std::string("C:\\Varorizo\\") + name);
-    }
-    Click(300, 300);          // the background
-    MoveTo(700, 450);         // Italian
-    Press(VK_RBUTTON, true);  // a right click on it
-    Press(VK_RBUTTON, false);
-    script->Key(VK_RETURN);  // a key and its character
-    script->Key('I');
-    Press(VK_LBUTTON, true);  // pressed on Italian ...
-    MoveTo(300, 590);         // ... and released off the buttons
-    Press(VK_LBUTTON, false);
-    Ticks(3);
+    AddInstallers();
+    script_
+        ->Click(300, 300)  // the background
+        .MoveTo(700, 450)  // Italian
+        .Down(VK_RBUTTON)  // a right click on it
+        .Up(VK_RBUTTON)
+        .Key(VK_RETURN)  // a key and its character
+        .Key('I')
+        .Down()            // pressed on Italian ...
+        .MoveTo(300, 590)  // ... and released off the buttons
+        .Up()
+        .Ticks(3);
     EXPECT_EQ(LauncherMain(SW_SHOWNORMAL), 0);
     EXPECT_TRUE(HeadlessProcessLog().empty());
     EXPECT_TRUE(HeadlessWindowExists(mainWindow));
@@ -177,7 +165,7 @@ TEST_F(LauncherMainTest, AMissingInstallerStartsNothingAndIsNotWaitedFor) {
     for (const char* folder : {"D:\\downloads\\", "E:\\tools\\", "C:\\windows\\"}) {
         HeadlessAddProgramFile(std::string(folder) + "setup_ita.exe");
     }
-    Click(700, 419 + 40);
+    script_->Click(700, 419 + 40);
     EXPECT_EQ(LauncherMain(SW_SHOWNORMAL), 0);
     ASSERT_EQ(HeadlessProcessLog().size(), 1u);
     EXPECT_EQ(HeadlessProcessLog()[0].applicationName, "C:\\Varorizo\\setup_ita.exe");
@@ -188,34 +176,32 @@ TEST_F(LauncherMainTest, AMissingInstallerStartsNothingAndIsNotWaitedFor) {
 // While the installer runs for a minute, input, close requests and other buttons do nothing and
 // a paint shows the last frame; no tick wakes the wait, and it lasts until the installer ends.
 TEST_F(LauncherMainTest, WhileTheInstallerRunsOnlyPaintsAreAnsweredAndTheLauncherEndsWithIt) {
-    for (const char* name : kInstallers)
-        HeadlessAddProgramFile(std::string("C:\\Varorizo\\") + name);
+    AddInstallers();
     HeadlessSetProgramRunTime(60000);
-    Click(700, kFrenchTop + 40);
     std::vector<uint32_t> lastFrame;
-    // Each step during the wait queues something, or the wait would run on to the end.
-    script->Then([&] {
-        lastFrame = ClientOnScreen();
-        HeadlessClearMessageLog();
-        OsPoint origin = HeadlessClientOrigin(mainWindow);
-        HeadlessPointerMoveTo(origin.x + 700, origin.y + 83 + 40);
-    });
-    Press(VK_LBUTTON, true);
-    Press(VK_LBUTTON, false);
-    MoveTo(700, kEnglishTop + 40);
-    script->Key(VK_RETURN);
-    script->Then([] { OsPostMessage(mainWindow, WM_CLOSE, 0, 0); });
-    script->Then([] { OsRedrawWindow(mainWindow, nullptr, RDW_INVALIDATE); });
     bool unchanged = false;
-    Check([&] { unchanged = ClientOnScreen() == lastFrame; });
-    closeAtEnd = false;
+    // Each step during the wait queues something, or the wait would run on to the end.
+    script_->Click(700, kFrenchTop + 40)
+        .Then([&] {
+            lastFrame = ClientOnScreen();
+            HeadlessClearMessageLog();
+            MovePointerTo(700, 83 + 40);
+        })
+        .Down()
+        .Up()
+        .MoveTo(700, kEnglishTop + 40)
+        .Key(VK_RETURN)
+        .Then([] { OsPostMessage(mainWindow, WM_CLOSE, 0, 0); })
+        .Then([] { OsRedrawWindow(mainWindow, nullptr, RDW_INVALIDATE); })
+        .Then([&] { unchanged = ClientOnScreen() == lastFrame; })
+        .AtEnd(nullptr);
 
     EXPECT_EQ(LauncherMain(SW_SHOWNORMAL), 0);
     ASSERT_EQ(HeadlessProcessLog().size(), 1u);
     EXPECT_EQ(HeadlessProcessLog()[0].commandLine, "setup_fra.exe");
     EXPECT_TRUE(HeadlessProcessLog()[0].closed);
     EXPECT_GE(HeadlessClock(), 60000u);
-    EXPECT_TRUE(script->Done());
+    EXPECT_TRUE(script_->Done());
     EXPECT_TRUE(unchanged);
     bool painted = false;
     bool ticked = false;
@@ -232,23 +218,23 @@ TEST_F(LauncherMainTest, TheScreenShowsTheBackgroundAndAHoveredButtonFadesToItsL
     bool lit = false;
     bool halfway = false;
     bool restAgain = false;
-    Ticks(1);
-    Check([&] {
-        startedAsBackground = true;
-        for (int32_t y = 0; y < 600; y += 3) {
-            for (int32_t x = 0; x < 800; x += 3) {
-                startedAsBackground &= ScreenAt(x, y) == artBackground[y * 800 + x];
+    script_->Ticks(1)
+        .Then([&] {
+            startedAsBackground = true;
+            for (int32_t y = 0; y < 600; y += 3) {
+                for (int32_t x = 0; x < 800; x += 3) {
+                    startedAsBackground &= ScreenAt(x, y) == artBackground[y * 800 + x];
+                }
             }
-        }
-    });
-    MoveTo(700, kEnglishTop + 40);
-    Ticks(5);
-    Check([&] { halfway = activeList->items[1].level == 50; });
-    Ticks(5);
-    Check([&] { lit = ScreenShowsButton(artMenu[1].lit, kEnglishTop); });
-    MoveTo(300, 300);
-    Ticks(10);
-    Check([&] { restAgain = ScreenShowsButton(artMenu[1].rest, kEnglishTop); });
+        })
+        .MoveTo(700, kEnglishTop + 40)
+        .Ticks(5)
+        .Then([&] { halfway = activeList->items[1].level == 50; })
+        .Ticks(5)
+        .Then([&] { lit = ScreenShowsButton(artMenu[1].lit, kEnglishTop); })
+        .MoveTo(300, 300)
+        .Ticks(10)
+        .Then([&] { restAgain = ScreenShowsButton(artMenu[1].rest, kEnglishTop); });
     EXPECT_EQ(LauncherMain(SW_SHOWNORMAL), 0);
     EXPECT_TRUE(startedAsBackground);
     EXPECT_TRUE(halfway);
@@ -342,17 +328,15 @@ TEST_F(LauncherMainTest, KeysMoveALitFocusOverTheButtonsAndChooseOnlyWhenOn) {
         TearDown();
         SetUp();
         setenv("LC_ALL", run.language, 1);
-        for (const char* name : kInstallers)
-            HeadlessAddProgramFile(std::string("C:\\Varorizo\\") + name);
-        PlayKeys(*script, run.keys);
-        Ticks(12);
-        Check([&run] {
+        AddInstallers();
+        PlayKeys(*script_, run.keys);
+        script_->Ticks(12).Then([&run] {
             for (int32_t i = 0; i < activeList->count; ++i) {
                 EXPECT_EQ(activeList->items[i].level, i == run.lit ? 100 : 0) << "button " << i;
             }
         });
-        PlayKeys(*script, run.then);
-        Ticks(3);
+        PlayKeys(*script_, run.then);
+        script_->Ticks(3);
         EXPECT_EQ(LauncherMain(SW_SHOWNORMAL, run.keysChoose), 0);
         ASSERT_EQ(HeadlessProcessLog().size(), run.started != nullptr ? 1u : 0u);
         if (run.started != nullptr) {
