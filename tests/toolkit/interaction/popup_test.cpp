@@ -98,12 +98,14 @@ TEST_F(PopupTest, ACellPickerOpensOverItselfAndPutsBackExactlyThePixelsItCovered
     const std::vector<uint32_t> before = Frame();
     const int32_t blocks = alignedAllocCount;
     std::vector<uint32_t> seen;
-    PressAt(105, 110);
-    Script({[&] {
-                seen = {Pixel(105, 110), Pixel(140, 100), Pixel(227, 195), Pixel(228, 100),
-                        static_cast<uint32_t>(alignedAllocCount - blocks)};
-            },
-            [&] { LeftUp(); }});
+    Script()
+        .MoveTo(105, 110)
+        .Down()
+        .Then([&] {
+            seen = {Pixel(105, 110), Pixel(140, 100), Pixel(227, 195), Pixel(228, 100),
+                    static_cast<uint32_t>(alignedAllocCount - blocks)};
+        })
+        .Up();
     const UiEvent press = Until(EventPress);
     EXPECT_EQ(press.index, 0);
     // The press point is over cell 0, highlighted; the rest from the normal sheet; nothing right
@@ -117,8 +119,7 @@ TEST_F(PopupTest, ACellPickerOpensOverItselfAndPutsBackExactlyThePixelsItCovered
     EXPECT_EQ(picker.level, 0);
 
     // A release outside the cells picks nothing.
-    PressAt(105, 110);
-    Script({[&] { MoveTo(500, 500); }, [&] { LeftUp(); }});
+    Script().MoveTo(105, 110).Down().MoveTo(500, 500).Up();
     Until(EventPress);
     EXPECT_EQ(picker.selectedCell, 0);
 }
@@ -127,8 +128,8 @@ TEST_F(PopupTest, ACellPickerNearTheFarEdgesIsMovedInside) {
     // 128 x 96 cells at (700, 550) would pass both edges: placed at (672, 504).
     Control& picker = AddPicker(ControlCellPicker, 700, 550, 0);
     std::vector<uint32_t> seen;
-    PressAt(705, 555);  // over the pop-up's cell (row 1, column 1)
-    Script({[&] { seen = {Pixel(672, 504), Pixel(799, 599)}; }, [&] { LeftUp(); }});
+    // Pressed over the pop-up's cell (row 1, column 1).
+    Script().MoveTo(705, 555).Down().Then([&] { seen = {Pixel(672, 504), Pixel(799, 599)}; }).Up();
     Until(EventPress);
     EXPECT_EQ(seen, (std::vector<uint32_t>{CellPixel(0, false, 0), CellPixel(11, false, 31)}));
     EXPECT_EQ(picker.selectedCell, 5);
@@ -138,12 +139,12 @@ TEST_F(PopupTest, AFramedPickerPutsTheSelectedCellOverItselfAndPicksOnTheSecondR
     Control& picker = AddPicker(ControlFramedCellPicker, 300, 200, 5);
     const std::vector<uint32_t> before = Frame();
     std::vector<uint32_t> seen;
-    PressAt(310, 210);
-    Script({[&] { LeftUp(); },
-            [&] {
-                seen = {Pixel(268, 168), Pixel(310, 210), Pixel(264, 164), Pixel(263, 164)};
-            },
-            [&] { MoveTo(340, 180); }, [&] { LeftDown(); }, [&] { LeftUp(); }});
+    Script()
+        .Click(310, 210)
+        .Then([&] {
+            seen = {Pixel(268, 168), Pixel(310, 210), Pixel(264, 164), Pixel(263, 164)};
+        })
+        .Click(340, 180);
     Until(EventPress);
     // Cell 5 (row 1, column 1) lies exactly over the control; the frame is drawn black.
     EXPECT_EQ(seen, (std::vector<uint32_t>{CellPixel(0, false, 0), CellPixel(5, true, 10), 0u,
@@ -152,9 +153,7 @@ TEST_F(PopupTest, AFramedPickerPutsTheSelectedCellOverItselfAndPicksOnTheSecondR
     EXPECT_EQ(PixelsChanged(before, Frame()), 0);
 
     // A right release cancels back to the entry cell, whatever was hovered.
-    PressAt(310, 210);
-    Script(
-        {[&] { LeftUp(); }, [&] { MoveTo(280, 250); }, [&] { RightDown(); }, [&] { RightUp(); }});
+    Script().Click(310, 210).MoveTo(280, 250).Down(VK_RBUTTON).Up(VK_RBUTTON);
     Until(EventPress);
     EXPECT_EQ(picker.selectedCell, 2);
 }
@@ -170,12 +169,11 @@ TEST_F(PopupTest, AFramedPickerKeepsItsFrameInsideTheFrameBuffer) {
         Control& picker = AddPicker(ControlFramedCellPicker, k.x, k.y, k.selected);
         uint32_t corner = 0;
         uint32_t frame = 1;
-        Script({[&] { corner = Pixel(k.left, k.top); },
-                [&] { frame = Pixel(k.left - 1, k.top - 1); },
-                [&] {
-                    MoveTo(k.left, k.top);
-                    RightUp();
-                }});
+        Script()
+            .Then([&] { corner = Pixel(k.left, k.top); })
+            .Then([&] { frame = Pixel(k.left - 1, k.top - 1); })
+            .MoveTo(k.left, k.top)
+            .Up(VK_RBUTTON);
         pointerX = k.left;
         pointerY = k.top + 40;
         TrackFramedCellPicker(nullptr, controls_.data(), 0);
@@ -189,14 +187,18 @@ TEST_F(PopupTest, MovesThatDoNotChangeThePositionDoNotRedraw) {
     AddPicker(ControlCellPicker, 100, 100, 0);
     uint32_t afterSamePlace = 0;
     uint32_t afterNewPlace = 0;
-    PressAt(105, 110);
-    Script({[&] { MoveTo(150, 150); },
-            [&] {
-                FrameBuffer[180 * 800 + 200] = 0x123456;
-                MoveTo(150, 150);
-            },
-            [&] { afterSamePlace = Pixel(200, 180); }, [&] { MoveTo(151, 150); },
-            [&] { afterNewPlace = Pixel(200, 180); }, [&] { LeftUp(); }});
+    Script()
+        .MoveTo(105, 110)
+        .Down()
+        .MoveTo(150, 150)
+        .Then([&] {
+            FrameBuffer[180 * 800 + 200] = 0x123456;
+            MovePointerTo(150, 150);
+        })
+        .Then([&] { afterSamePlace = Pixel(200, 180); })
+        .MoveTo(151, 150)
+        .Then([&] { afterNewPlace = Pixel(200, 180); })
+        .Up();
     Until(EventPress);
     EXPECT_EQ(afterSamePlace, 0x123456u);
     EXPECT_EQ(afterNewPlace, CellPixel(11, false, 4));
@@ -208,10 +210,8 @@ TEST_F(PopupTest, ARightPressOnADragSourceOpensItsGridAndHandsThePickToOnRelease
     wantedGrid.anchorY = 300;
     wantedGrid.selectedCell = 1;
     const std::vector<uint32_t> before = Frame();
-    MoveTo(610, 310);
+    Script().MoveTo(610, 310).Down(VK_RBUTTON).Up(VK_RBUTTON).MoveTo(570, 340).Up();
     Until(EventMoveOver);
-    RightDown();
-    Script({[&] { RightUp(); }, [&] { MoveTo(570, 340); }, [&] { LeftUp(); }});
     EXPECT_EQ(Until(EventRightPress).index, 0);
     // Cell 1 was placed at the anchor, so (570, 340) is cell 4 + 0.
     EXPECT_EQ(popupCalls,
@@ -226,7 +226,7 @@ TEST_F(PopupTest, AQuitClosesAnOpenGridWithoutAPickAndOnReleaseStillFollows) {
     wantedGrid.selectedCell = 3;
     const std::vector<uint32_t> before = Frame();
     const int32_t blocks = alignedAllocCount;
-    Script({[&] { MoveTo(570, 340); }, [&] { OsPostQuitMessage(0); }});
+    Script().MoveTo(570, 340).Then([] { OsPostQuitMessage(0); });
     TrackPopupGrid(nullptr, controls_.data(), 0);
     EXPECT_EQ(popupCalls, (std::vector<std::string>{"describe 0 64", "picked 0 64 3"}));
     EXPECT_EQ(PixelsChanged(before, Frame()), 0);
@@ -254,9 +254,8 @@ TEST_F(PopupTest, APopupThatCannotOpenTouchesNothing) {
         wantedGrid.anchorX = 300;
         wantedGrid.anchorY = 300;
         s();
-        MoveTo(610, 310);
+        Script().MoveTo(610, 310).Down(VK_RBUTTON);
         Until(EventMoveOver);
-        RightDown();
         Until(EventRightPress);
         EXPECT_EQ(popupCalls, (std::vector<std::string>{"pointer 0 64 610,310", "describe 0 64"}));
         EXPECT_EQ(PixelsChanged(before, Frame()), 0);
