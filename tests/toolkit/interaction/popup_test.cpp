@@ -1,6 +1,7 @@
 // The cell picker pop-ups: placement and its edge rules, the cells under the pointer, picks,
 // cancels, the pixels put back on closing, and pop-ups that cannot open.
 #include <string>
+#include <utility>
 
 #include "base/aligned_alloc.h"
 #include "display/display.h"
@@ -57,7 +58,8 @@ protected:
         highlight_ = Sheet(4, 3, 32, 32, 200);
         ResetGrid();
     }
-    // A 4 x 3 grid of 32 x 32 cells with a frame of 4, and no calls seen yet.
+    // A 4 x 3 grid of 32 x 32 cells with a frame of 4, anchored at (300, 300), and no calls
+    // seen yet.
     void ResetGrid() {
         popupCalls.clear();
         wantedGrid = PopupGridDescriptor{};
@@ -68,6 +70,8 @@ protected:
         wantedGrid.columns = 4;
         wantedGrid.rows = 3;
         wantedGrid.border = 4;
+        wantedGrid.anchorX = 300;
+        wantedGrid.anchorY = 300;
     }
     // A picker of 32 x 32 cells, 4 columns and 3 rows, over these sheets.
     Control& AddPicker(int32_t type, int32_t x, int32_t y, int32_t selected) {
@@ -206,8 +210,7 @@ TEST_F(PopupTest, MovesThatDoNotChangeThePositionDoNotRedraw) {
 
 TEST_F(PopupTest, ARightPressOnADragSourceOpensItsGridAndHandsThePickToOnRelease) {
     AddSource(600, 300);
-    wantedGrid.anchorX = 600;
-    wantedGrid.anchorY = 300;
+    wantedGrid.anchorX = 600;  // the source's corner
     wantedGrid.selectedCell = 1;
     const std::vector<uint32_t> before = Frame();
     Script().MoveTo(610, 310).Down(VK_RBUTTON).Up(VK_RBUTTON).MoveTo(570, 340).Up();
@@ -221,8 +224,7 @@ TEST_F(PopupTest, ARightPressOnADragSourceOpensItsGridAndHandsThePickToOnRelease
 
 TEST_F(PopupTest, AQuitClosesAnOpenGridWithoutAPickAndOnReleaseStillFollows) {
     AddSource(600, 300);
-    wantedGrid.anchorX = 600;
-    wantedGrid.anchorY = 300;
+    wantedGrid.anchorX = 600;  // the source's corner
     wantedGrid.selectedCell = 3;
     const std::vector<uint32_t> before = Frame();
     const int32_t blocks = alignedAllocCount;
@@ -233,30 +235,31 @@ TEST_F(PopupTest, AQuitClosesAnOpenGridWithoutAPickAndOnReleaseStillFollows) {
     EXPECT_EQ(alignedAllocCount, blocks);
 }
 
-// A grid that cannot open draws nothing, takes no save block, calls no onRelease and leaves
-// every pick as it was; the press's release then reaches the dispatcher as usual.
+// A grid that cannot open, or finds no save block, draws nothing, keeps no save block, calls no
+// onRelease and leaves every pick as it was; the press's release then reaches the dispatcher as
+// usual.
 TEST_F(PopupTest, APopupThatCannotOpenTouchesNothing) {
-    const auto tooWide = [] { wantedGrid.columns = 30; };  // 960 pixels of cells
-    const auto tooTall = [] { wantedGrid.border = 260; };  // 96 + 520 rows with frame
-    const auto noColumns = [] { wantedGrid.columns = 0; };
-    const auto noRows = [] { wantedGrid.rows = -1; };
-    const auto noCellWidth = [] { wantedGrid.gridCellWidth = 0; };
-    const auto noCellHeight = [] { wantedGrid.gridCellHeight = 0; };
-    const auto noSheet = [] { wantedGrid.highlightSheet = nullptr; };
-    const auto badFrame = [] { wantedGrid.border = -2; };
-    const std::function<void()> spoil[] = {tooWide,     tooTall,      noColumns, noRows,
-                                           noCellWidth, noCellHeight, noSheet,   badFrame};
+    const std::pair<const char*, void (*)()> spoils[] = {
+        {"960 pixels of cells", [] { wantedGrid.columns = 30; }},
+        {"96 + 520 rows with the frame", [] { wantedGrid.border = 260; }},
+        {"no columns", [] { wantedGrid.columns = 0; }},
+        {"no rows", [] { wantedGrid.rows = -1; }},
+        {"no cell width", [] { wantedGrid.gridCellWidth = 0; }},
+        {"no cell height", [] { wantedGrid.gridCellHeight = 0; }},
+        {"no sheet", [] { wantedGrid.highlightSheet = nullptr; }},
+        {"a frame below zero", [] { wantedGrid.border = -2; }},
+        {"no save block", [] { FailAlignedAllocAfter(0); }}};
     AddSource(600, 300);
     const std::vector<uint32_t> before = Frame();
     const int32_t blocks = alignedAllocCount;
-    for (const auto& s : spoil) {
+    for (const auto& [what, spoil] : spoils) {
+        SCOPED_TRACE(what);
         ResetGrid();
-        wantedGrid.anchorX = 300;
-        wantedGrid.anchorY = 300;
-        s();
+        spoil();
         Script().MoveTo(610, 310).Down(VK_RBUTTON);
         Until(EventMoveOver);
         Until(EventRightPress);
+        FailAlignedAllocAfter(-1);
         EXPECT_EQ(popupCalls, (std::vector<std::string>{"pointer 0 64 610,310", "describe 0 64"}));
         EXPECT_EQ(PixelsChanged(before, Frame()), 0);
         EXPECT_EQ(alignedAllocCount - blocks, 0);
@@ -281,18 +284,6 @@ TEST_F(PopupTest, APopupThatCannotOpenTouchesNothing) {
     }
     EXPECT_EQ(PixelsChanged(before, Frame()), 0);
     EXPECT_EQ(alignedAllocCount, blocks);
-}
-
-TEST_F(PopupTest, WithoutASaveBlockNothingOpensAndNoOnReleaseFollows) {
-    AddSource(600, 300);
-    wantedGrid.anchorX = 300;
-    wantedGrid.anchorY = 300;
-    const std::vector<uint32_t> before = Frame();
-    FailAlignedAllocAfter(0);
-    TrackPopupGrid(nullptr, controls_.data(), 0);
-    FailAlignedAllocAfter(-1);
-    EXPECT_EQ(popupCalls, (std::vector<std::string>{"describe 0 64"}));
-    EXPECT_EQ(PixelsChanged(before, Frame()), 0);
 }
 
 }  // namespace
