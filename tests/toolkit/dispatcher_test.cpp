@@ -1,11 +1,13 @@
 // The dispatcher's rules: hover after every message, press and release pairs, the fade, the
 // outline group, radio groups, the hit test, and what each input reports.
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "base/aligned_alloc.h"
 #include "display/input_state.h"
 #include "tests/support/headless_window.h"
+#include "tests/support/input_script.h"
 #include "toolkit/control.h"
 #include "toolkit/dispatcher.h"
 #include "toolkit/fade.h"
@@ -53,24 +55,25 @@ protected:
         return i;
     }
     Control& At(int32_t i) { return activeList->items[i]; }
-    UiEvent Next() {
+    // A fresh script in place of the last. GetUiEvent waits for each event, so each step brings
+    // one; a wait with no step left lets the timer tick.
+    InputScript& Script() { return script_.emplace(); }
+    // The `count`th event from now.
+    UiEvent Next(int32_t count = 1) {
         UiEvent event{};
-        GetUiEvent(&event);
+        for (int32_t i = 0; i < count; ++i) GetUiEvent(&event);
         return event;
     }
-    UiEvent MoveTo(int32_t x, int32_t y) {
-        OsPoint p = ScreenOf(x, y);
-        HeadlessPointerMoveTo(p.x, p.y);
-        return Next();
+    // Moves the pointer to each point in turn, each move reporting the control expected there.
+    struct Hit {
+        int32_t x, y, index;
+    };
+    void ExpectHits(const std::vector<Hit>& hits) {
+        InputScript& script = Script();
+        for (const Hit& h : hits) script.MoveTo(h.x, h.y);
+        for (const Hit& h : hits) EXPECT_EQ(Next().index, h.index) << "at " << h.x << "," << h.y;
     }
-    UiEvent Button(uint32_t button, bool down) {
-        HeadlessPointerButton(button, down);
-        return Next();
-    }
-    UiEvent Tick() {
-        HeadlessAdvanceClock(25);
-        return Next();
-    }
+    std::optional<InputScript> script_;
     std::vector<uint8_t> rest = std::vector<uint8_t>(kSide * kSide * 3, 10);
     std::vector<uint8_t> lit = std::vector<uint8_t>(kSide * kSide * 3, 210);
     std::vector<uint8_t> held = std::vector<uint8_t>(kSide * kSide * 3, 250);
@@ -79,7 +82,8 @@ protected:
 TEST_F(DispatcherTest, MovesReportTheControlUnderThePointerAndKeepHoverCurrent) {
     int32_t button = Add(ControlImageButton, 100, 100);
     int32_t hover = Add(ControlHoverArea, 200, 100);
-    UiEvent e = MoveTo(105, 106);
+    Script().MoveTo(105, 106).MoveTo(205, 105).MoveTo(10, 10);
+    UiEvent e = Next();
     EXPECT_EQ(e.kind, EventMoveOver);
     EXPECT_EQ(e.index, button);
     EXPECT_EQ(e.eventX, 105);
@@ -87,12 +91,12 @@ TEST_F(DispatcherTest, MovesReportTheControlUnderThePointerAndKeepHoverCurrent) 
     EXPECT_EQ(e.key, -1);
     EXPECT_EQ(e.reserved, -1);
     EXPECT_EQ(At(button).hovered, 1);
-    e = MoveTo(205, 105);
+    e = Next();
     EXPECT_EQ(e.kind, EventMove);  // a hover area reports a plain move
     EXPECT_EQ(e.index, hover);
     EXPECT_EQ(At(button).hovered, 0);
     EXPECT_EQ(At(hover).hovered, 1);
-    e = MoveTo(10, 10);
+    e = Next();
     EXPECT_EQ(e.kind, EventMove);
     EXPECT_EQ(e.index, -1);
     EXPECT_EQ(At(hover).hovered, 0);
@@ -100,11 +104,11 @@ TEST_F(DispatcherTest, MovesReportTheControlUnderThePointerAndKeepHoverCurrent) 
 
 TEST_F(DispatcherTest, HoverIsRewrittenAfterMessagesThatAreNotReported) {
     int32_t button = Add(ControlImageButton, 100, 100);
-    MoveTo(105, 105);
+    Script().MoveTo(105, 105);
+    Next();
     // A paint carries no input, but the hover words follow the recorded position.
     At(button).x = 300;
     InvalidateArea(0, 5, 0, 5);
-    HeadlessAdvanceClock(25);
     UiEvent e = Next();
     EXPECT_EQ(e.kind, EventTick);
     EXPECT_EQ(At(button).hovered, 0);
@@ -112,32 +116,26 @@ TEST_F(DispatcherTest, HoverIsRewrittenAfterMessagesThatAreNotReported) {
 
 TEST_F(DispatcherTest, AReleaseReportsTheControlUnderThePointerWhereverThePressBegan) {
     int32_t button = Add(ControlPushButton, 100, 100);
-    MoveTo(105, 105);
-    UiEvent e = Button(VK_LBUTTON, true);
+    Script().Click(105, 105).MoveTo(10, 10).Down().MoveTo(110, 110).Up();
+    UiEvent e = Next(2);
     EXPECT_EQ(e.kind, EventPress);
     EXPECT_EQ(e.index, button);
     EXPECT_EQ(pressedIndex, button);
-    e = Button(VK_LBUTTON, false);
+    e = Next();
     EXPECT_EQ(e.kind, EventRelease);
     EXPECT_EQ(e.index, button);
     EXPECT_EQ(pressedIndex, -1);
 
-    MoveTo(10, 10);
-    e = Button(VK_LBUTTON, true);
+    e = Next(2);
     EXPECT_EQ(e.index, -1);
     EXPECT_EQ(pressedIndex, -1);
-    MoveTo(110, 110);
-    e = Button(VK_LBUTTON, false);
+    e = Next(2);
     EXPECT_EQ(e.kind, EventRelease);
     EXPECT_EQ(e.index, button);
-}
 
-TEST_F(DispatcherTest, AReleaseOverNothingReportsMinusOneAndClearsThePress) {
-    Add(ControlPushButton, 100, 100);
-    MoveTo(105, 105);
-    Button(VK_LBUTTON, true);
-    MoveTo(400, 400);
-    UiEvent e = Button(VK_LBUTTON, false);
+    // A release over nothing reports -1 and still clears the press.
+    Script().MoveTo(105, 105).Down().MoveTo(400, 400).Up();
+    e = Next(4);
     EXPECT_EQ(e.kind, EventRelease);
     EXPECT_EQ(e.index, -1);
     EXPECT_EQ(pressedIndex, -1);
@@ -145,69 +143,66 @@ TEST_F(DispatcherTest, AReleaseOverNothingReportsMinusOneAndClearsThePress) {
 
 TEST_F(DispatcherTest, AFadingButtonRisesOverTenTicksHoldsAt200AndFallsBack) {
     int32_t button = Add(ControlImageButton, 100, 100);
-    MoveTo(105, 105);
+    Script().MoveTo(105, 105).Ticks(11).Down().Ticks(2).Up().Ticks(10).MoveTo(10, 10);
+    Next();
     for (int32_t step = 1; step <= 10; ++step) {
-        ASSERT_EQ(Tick().kind, EventTick);
+        ASSERT_EQ(Next().kind, EventTick);
         ASSERT_EQ(At(button).level, step * 10);
     }
-    Tick();
+    Next();
     EXPECT_EQ(At(button).level, 100);
     EXPECT_EQ(ScreenAt(100, 100) & 0xFF, 210u);  // the lit picture, painted
-    Button(VK_LBUTTON, true);
-    Tick();
+    Next(2);                                     // the press and a tick
     EXPECT_EQ(At(button).level, 200);
-    Tick();
+    Next();
     EXPECT_EQ(At(button).level, 200);
-    Button(VK_LBUTTON, false);
+    Next();  // the release
     for (int32_t step = 1; step <= 10; ++step) {
-        Tick();
+        Next();
         ASSERT_EQ(At(button).level, 200 - step * 10);
     }
-    MoveTo(10, 10);
-    Tick();
+    Next(2);  // the move away and a tick
     EXPECT_EQ(At(button).level, 90);
 }
 
 TEST_F(DispatcherTest, WithoutFadeAButtonLightsAtOnceButStillFadesOutInSteps) {
     int32_t button = Add(ControlImageButton, 100, 100, 0);
-    MoveTo(105, 105);
-    Tick();
+    Script().MoveTo(105, 105).Ticks(1).MoveTo(10, 10);
+    Next(2);  // the move and a tick
     EXPECT_EQ(At(button).level, 100);
-    MoveTo(10, 10);
-    Tick();
+    Next(2);
     EXPECT_EQ(At(button).level, 90);
 }
 
 TEST_F(DispatcherTest, NoHoverControlsAndInvisibleOrDisabledOnesStayDark) {
     int32_t quiet = Add(ControlImageButton, 100, 100, FlagFade | FlagNoHover);
-    MoveTo(105, 105);
-    Tick();
+    Script().MoveTo(105, 105);
+    Next(2);  // the move and a tick
     EXPECT_EQ(At(quiet).hovered, 1);
     EXPECT_EQ(At(quiet).level, 0);
     At(quiet).visible = 2;  // only exactly 1 counts as visible
-    EXPECT_EQ(MoveTo(106, 106).index, -1);
+    ExpectHits({{106, 106, -1}});
     At(quiet).visible = 1;
     At(quiet).flags |= FlagDisabled;
-    EXPECT_EQ(MoveTo(107, 107).index, -1);
+    ExpectHits({{107, 107, -1}});
 }
 
 TEST_F(DispatcherTest, TheOutlineGroupLightsOnlyWithFlagOutlineAndFallsAtOnceWithoutFade) {
     int32_t area = Add(ControlHotArea, 100, 100, FlagFade | FlagOutline);
     int32_t plain = Add(ControlPressArea, 300, 100, FlagFade);
-    MoveTo(105, 105);
-    Tick();
+    Script().MoveTo(105, 105).Ticks(13).MoveTo(305, 105);
+    Next(2);  // the move and a tick
     EXPECT_EQ(At(area).level, 10);
-    for (int32_t i = 0; i < 12; ++i) Tick();
+    Next(12);
     EXPECT_EQ(At(area).level, 100);
     // The ring just outside the control is white at full strength.
     EXPECT_EQ(FrameBuffer[99 * 800 + 99] & 0x00FFFFFFu, 0x00FFFFFFu);
     EXPECT_EQ(ScreenAt(120, 120) & 0x00FFFFFFu, 0x00FFFFFFu);
-    MoveTo(305, 105);
-    Tick();
+    Next(2);
     EXPECT_EQ(At(plain).level, 0);
     EXPECT_EQ(At(area).level, 90);
     At(area).flags = FlagOutline;
-    Tick();
+    Next();
     EXPECT_EQ(At(area).level, 0);
     EXPECT_EQ(FrameBuffer[99 * 800 + 99], backgroundPicture[99 * 800 + 99]);
 }
@@ -222,16 +217,12 @@ TEST_F(DispatcherTest, ToggleAndRadioButtonsActOnTheirRelease) {
         At(r).rows = 3;
         At(r).checked = 1;
     }
-    MoveTo(25, 25);
-    Button(VK_LBUTTON, true);
-    Tick();
-    Button(VK_LBUTTON, false);
+    Script().MoveTo(25, 25).Down().Ticks(1).Up().Click(185, 305);
+    Next(4);  // the move, the press, a tick and the release
     EXPECT_EQ(At(toggle).checked, 1);
     EXPECT_EQ(At(toggle).level, 0);
 
-    MoveTo(185, 305);
-    Button(VK_LBUTTON, true);
-    Button(VK_LBUTTON, false);
+    Next(3);
     EXPECT_EQ(At(4).checked, 0);
     EXPECT_EQ(At(5).checked, 0);
     EXPECT_EQ(At(6).checked, 1);
@@ -251,10 +242,8 @@ TEST_F(DispatcherTest, ARadioGroupReachingOutsideTheListTouchesOnlyTheList) {
 TEST_F(DispatcherTest, TheLastAddedOfOverlappingControlsIsHit) {
     Add(ControlImageButton, 100, 100);
     int32_t top = Add(ControlImageButton, 110, 110);
-    EXPECT_EQ(MoveTo(115, 115).index, top);
-    EXPECT_EQ(MoveTo(105, 105).index, 0);
-    EXPECT_EQ(MoveTo(129, 129).index, top);
-    EXPECT_EQ(MoveTo(130, 130).index, -1);  // right and bottom edges are outside
+    // The right and bottom edges are outside.
+    ExpectHits({{115, 115, top}, {105, 105, 0}, {129, 129, top}, {130, 130, -1}});
 }
 
 TEST_F(DispatcherTest, OnlyTheScrollThumbAndTheSliderKnobAreHit) {
@@ -264,36 +253,31 @@ TEST_F(DispatcherTest, OnlyTheScrollThumbAndTheSliderKnobAreHit) {
     At(bar).value = 1;  // 200 x 1 / 1000 = 0 pixels: the shortest thumb, 2 x 5 + 1
     At(bar).extent = 5;
     At(bar).thumbOffset = 50;
-    EXPECT_EQ(MoveTo(149, 205).index, -1);
-    EXPECT_EQ(MoveTo(150, 205).index, bar);
-    EXPECT_EQ(MoveTo(160, 205).index, bar);
-    EXPECT_EQ(MoveTo(161, 205).index, -1);
+    ExpectHits({{149, 205, -1}, {150, 205, bar}, {160, 205, bar}, {161, 205, -1}});
     At(bar).rangeEnd = 0;  // no content size: no thumb
-    EXPECT_EQ(MoveTo(150, 205).index, -1);
+    ExpectHits({{150, 205, -1}});
 
     int32_t knob = Add(ControlSliderKnob, 400, 200);
     At(knob).orientation = 1;
     At(knob).value = 30;
-    EXPECT_EQ(MoveTo(405, 205).index, -1);
-    EXPECT_EQ(MoveTo(405, 235).index, knob);
+    ExpectHits({{405, 205, -1}, {405, 235, knob}});
     At(knob).orientation = 2;
-    EXPECT_EQ(MoveTo(405, 235).index, -1);
+    ExpectHits({{405, 235, -1}});
 }
 
 TEST_F(DispatcherTest, KeysCharactersCloseAndTheRightButtonAreReported) {
     int32_t button = Add(ControlImageButton, 100, 100);
-    MoveTo(105, 105);
-    HeadlessKeyDown('A');
-    UiEvent e = Next();
+    Script().MoveTo(105, 105).Key('A').Down(VK_RBUTTON).Up(VK_RBUTTON);
+    UiEvent e = Next(2);
     EXPECT_EQ(e.kind, EventKey);
     EXPECT_EQ(e.key, 'A');
     e = Next();
     EXPECT_EQ(e.kind, EventChar);
     EXPECT_EQ(e.key, 'a');
-    e = Button(VK_RBUTTON, true);
+    e = Next();
     EXPECT_EQ(e.kind, EventRightPress);
     EXPECT_EQ(pressedIndex, button);
-    e = Button(VK_RBUTTON, false);
+    e = Next();
     EXPECT_EQ(e.kind, EventRightRelease);
     EXPECT_EQ(pressedIndex, -1);
     OsPostMessage(mainWindow, WM_CLOSE, 0, 0);
@@ -318,8 +302,8 @@ TEST_F(DispatcherTest, TheQuitMessageIsDroppedAndAFailedWaitEndsTheCall) {
 TEST_F(DispatcherTest, APressAreaRecordsWhereItWasPressed) {
     int32_t area = Add(ControlPressArea, 100, 100);
     At(area).dragState = 5;
-    MoveTo(104, 103);
-    UiEvent e = Button(VK_LBUTTON, true);
+    Script().MoveTo(104, 103).Down();
+    UiEvent e = Next(2);
     EXPECT_EQ(e.detail, 1);
     EXPECT_EQ(At(area).pressX, 104);
     EXPECT_EQ(At(area).pressY, 103);
@@ -336,7 +320,8 @@ TEST_F(DispatcherTest, AListWithoutItsSlotsServesNoControls) {
     activeList = list;
     AddImageButton(83, 100, rest.data(), lit.data(), lit.data());
     EXPECT_EQ(list->count, 0);
-    UiEvent e = MoveTo(630, 90);
+    Script().MoveTo(630, 90);
+    UiEvent e = Next();
     EXPECT_EQ(e.kind, EventMove);
     EXPECT_EQ(e.index, -1);
 }

@@ -14,7 +14,7 @@ void InteractionTest::SetUp() {
     controlCount = 0;
     pointerX = 0;
     pointerY = 0;
-    script_ = std::make_unique<InputScript>();
+    script_.emplace();
 }
 
 void InteractionTest::TearDown() {
@@ -26,39 +26,6 @@ Control& InteractionTest::Add(int32_t type, int32_t x, int32_t y, int32_t width,
     Control& c = controls_[static_cast<size_t>(list_.count++)];
     c = MakeControl(type, x, y, width, height);
     return c;
-}
-
-void InteractionTest::Script(std::vector<std::function<void()>> steps) {
-    script_.reset();
-    script_ = std::make_unique<InputScript>();
-    for (auto& step : steps) script_->Then(std::move(step));
-}
-
-void InteractionTest::MoveTo(int32_t x, int32_t y) {
-    MovePointerTo(x, y);
-}
-void InteractionTest::LeftDown() {
-    HeadlessPointerButton(VK_LBUTTON, true);
-}
-void InteractionTest::LeftUp() {
-    HeadlessPointerButton(VK_LBUTTON, false);
-}
-void InteractionTest::RightDown() {
-    HeadlessPointerButton(VK_RBUTTON, true);
-}
-void InteractionTest::RightUp() {
-    HeadlessPointerButton(VK_RBUTTON, false);
-}
-void InteractionTest::Key(uint32_t virtualKey) {
-    HeadlessKeyDown(virtualKey);
-}
-void InteractionTest::Tick() {
-    HeadlessAdvanceClock(25);
-}
-
-void InteractionTest::PressAt(int32_t x, int32_t y) {
-    MoveTo(x, y);
-    LeftDown();
 }
 
 UiEvent InteractionTest::Until(UiEventKind kind) {

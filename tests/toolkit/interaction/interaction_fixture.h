@@ -3,8 +3,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
-#include <functional>
-#include <memory>
+#include <optional>
 #include <vector>
 
 #include "tests/support/headless_window.h"
@@ -21,20 +20,9 @@ protected:
     // order of adding.
     Control& Add(int32_t type, int32_t x, int32_t y, int32_t width, int32_t height);
 
-    // Each step runs when the queue is found empty; then the steps are done.
-    void Script(std::vector<std::function<void()>> steps);
+    // A fresh script in place of the last: each step runs when the queue is found empty.
+    InputScript& Script() { return script_.emplace(); }
     bool ScriptDone() const { return script_->Done(); }
-
-    // Input as the user gives it, client coordinates.
-    void MoveTo(int32_t x, int32_t y);
-    void LeftDown();
-    void LeftUp();
-    void RightDown();
-    void RightUp();
-    void Key(uint32_t virtualKey);
-    void Tick();
-    // Moves there and presses the left button.
-    void PressAt(int32_t x, int32_t y);
 
     // GetUiEvent until it reports `kind` (at most a few dozen events).
     UiEvent Until(UiEventKind kind);
@@ -45,7 +33,7 @@ protected:
 
     std::array<Control, 10> controls_{};
     ControlList list_{};
-    std::unique_ptr<InputScript> script_;
+    std::optional<InputScript> script_;
 };
 
 // The number of frame-buffer pixels that differ between two copies.

@@ -83,12 +83,14 @@ protected:
         c.onChange.value = RecordDial;
         return c;
     }
+    // Where the captured loops put the cursor back: the middle of the window's outer rectangle,
+    // in client coordinates.
     OsPoint Centre() const {
         OsRect r{};
         OsGetWindowInfoRect(mainWindow, &r);
-        return OsPoint{r.left + 400, r.top + 300};
+        const OsPoint origin = ScreenOf(0, 0);
+        return OsPoint{r.left + 400 - origin.x, r.top + 300 - origin.y};
     }
-    void CursorTo(int32_t screenX, int32_t screenY) { HeadlessPointerMoveTo(screenX, screenY); }
 };
 
 // A drag of a knob or thumb: pressed, then moved step by step (the points of one step pile up
@@ -143,16 +145,14 @@ TEST_F(PointerLoopTest, AKnobOrThumbFollowsTheDragFromItsFirstMoveAndCommitsOnRe
             calls.push_back("word " +
                             (slider ? std::to_string(c.value) : Text(c.thumbOffset, c.rangeStart)));
         };
-        PressAt(drag.press.x, drag.press.y);
-        std::vector<std::function<void()>> steps;
+        InputScript& script = Script().MoveTo(drag.press.x, drag.press.y).Down();
         for (const std::vector<OsPoint>& points : drag.steps) {
-            steps.push_back([this, points] {
-                for (const OsPoint& p : points) MoveTo(p.x, p.y);
+            script.Then([points] {
+                for (const OsPoint& p : points) MovePointerTo(p.x, p.y);
             });
-            steps.push_back(word);
+            script.Then(word);
         }
-        steps.push_back([this] { LeftUp(); });
-        Script(steps);
+        script.Up();
         EXPECT_EQ(Until(EventPress).index, 0);
         EXPECT_EQ(calls, drag.calls);
         calls.clear();
@@ -168,8 +168,7 @@ TEST_F(PointerLoopTest, TheKnobIsDrawnWhereItEndsAndTheBackgroundComesBackWhereI
     knob.imageNormal = knob.imageHover = knob.imagePressed = red.data();
     knob.flags = FlagNoHover;
     const std::vector<uint32_t> before = Frame();
-    PressAt(105, 55);
-    Script({[&] { MoveTo(105, 55); }, [&] { MoveTo(135, 55); }, [&] { LeftUp(); }});
+    Script().MoveTo(105, 55).Down().MoveTo(105, 55).MoveTo(135, 55).Up();
     Until(EventPress);
     EXPECT_EQ(knob.value, 30);
     for (int32_t x = 95; x < 160; ++x) {
@@ -184,19 +183,17 @@ TEST_F(PointerLoopTest, ReleaseWithoutMovesAndTheQuitMessageKeepTheStartValues) 
     Control& bar = AddScrollBar();
     bar.thumbOffset = 40;
     bar.rangeStart = 20;
-    PressAt(125, 55);
-    Script({[&] { LeftUp(); }});
+    Script().Click(125, 55);
     Until(EventPress);
     EXPECT_EQ(knob.value, 20);
 
-    PressAt(125, 55);
-    Script({[&] { MoveTo(125, 55); }, [&] { MoveTo(135, 55); }, [&] { OsPostQuitMessage(0); }});
+    const auto quit = [] { OsPostQuitMessage(0); };
+    Script().MoveTo(125, 55).Down().MoveTo(125, 55).MoveTo(135, 55).Then(quit);
     Until(EventPress);
     EXPECT_EQ(knob.value, 20);
     EXPECT_EQ(pressedIndex, -1);
 
-    PressAt(150, 105);
-    Script({[&] { MoveTo(150, 105); }, [&] { MoveTo(190, 105); }, [&] { OsPostQuitMessage(0); }});
+    Script().MoveTo(150, 105).Down().MoveTo(150, 105).MoveTo(190, 105).Then(quit);
     EXPECT_EQ(Until(EventPress).index, 1);
     EXPECT_EQ(bar.thumbOffset, 40);
     EXPECT_EQ(bar.rangeStart, 20);
@@ -215,12 +212,11 @@ TEST_F(PointerLoopTest, AScrollBarWithoutContentSizeAndADialWithoutFramesNeither
     dial.imageNormal = cap.data();
     dial.onChange.value = RecordDial;
     const std::vector<uint32_t> before = Frame();
-    const OsPoint cursor = ScreenOf(310, 310);
 
-    Script({[&] { MoveTo(110, 105); }, [&] { MoveTo(180, 105); }, [&] { LeftUp(); }});
+    Script().MoveTo(110, 105).MoveTo(180, 105).Up();
     TrackScrollThumb(nullptr, controls_.data(), 0);
-    Script({[&] { MoveTo(350, 300); }, [&] { LeftUp(); }});
-    CursorTo(cursor.x, cursor.y);
+    Script().MoveTo(350, 300).Up();
+    MovePointerTo(310, 310);
     TrackDial(nullptr, controls_.data(), 1);
 
     EXPECT_TRUE(ScriptDone());
@@ -236,10 +232,13 @@ TEST_F(PointerLoopTest, AScrollBarWithoutContentSizeAndADialWithoutFramesNeither
 TEST_F(PointerLoopTest, ADialTurnsWithTheHiddenCursorAndARightPressCancels) {
     Control& dial = AddDial(9, 6);
     const OsPoint c = Centre();
-    PressAt(310, 310);
     const OsPoint pressedAt = ScreenOf(310, 310);
-    Script({[&] { CursorTo(c.x + 2, c.y + 40); }, [&] { CursorTo(c.x + 5, c.y); },
-            [&] { RightDown(); }});
+    Script()
+        .MoveTo(310, 310)
+        .Down()
+        .MoveTo(c.x + 2, c.y + 40)
+        .MoveTo(c.x + 5, c.y)
+        .Down(VK_RBUTTON);
     Until(EventPress);
     // The capture's own centring move, +2, then +5 stopped at the top of the range, each move
     // followed by the one that puts the cursor back; the cancel hands back the press's value.
@@ -256,12 +255,10 @@ TEST_F(PointerLoopTest, ADialTurnsWithTheHiddenCursorAndARightPressCancels) {
 
     // A left release keeps the turned value; a quit keeps the last step's.
     calls.clear();
-    PressAt(310, 310);
-    Script({[&] { CursorTo(c.x - 4, c.y); }, [&] { LeftUp(); }});
+    Script().MoveTo(310, 310).Down().MoveTo(c.x - 4, c.y).Up();
     Until(EventPress);
     EXPECT_EQ(dial.value, 2);
-    PressAt(310, 310);
-    Script({[&] { CursorTo(c.x - 1, c.y); }, [&] { OsPostQuitMessage(0); }});
+    Script().MoveTo(310, 310).Down().MoveTo(c.x - 1, c.y).Then([] { OsPostQuitMessage(0); });
     Until(EventPress);
     EXPECT_EQ(dial.value, 1);
     EXPECT_EQ(HeadlessCursorShowCount(), 0);
@@ -272,15 +269,17 @@ TEST_F(PointerLoopTest, FreeMotionReportsEveryMoveFromTheCentreAndLeavesThePoint
     area.id = 9;
     area.onChange.motion = RecordMotion;
     const OsPoint c = Centre();
-    PressAt(510, 110);
+    Script()
+        .MoveTo(510, 110)
+        .Down()
+        .MoveTo(c.x + 3, c.y - 4)
+        .Then([&] {
+            calls.push_back("pointer " + Text(pointerX, pointerY) + " cursor " +
+                            std::to_string(HeadlessCursorShowCount()));
+        })
+        .MoveTo(c.x - 10, c.y)
+        .Up();
     Until(EventMoveOver);
-    Script({[&] { CursorTo(c.x + 3, c.y - 4); },
-            [&] {
-                calls.push_back("pointer " + std::to_string(pointerX) + "," +
-                                std::to_string(pointerY) + " cursor " +
-                                std::to_string(HeadlessCursorShowCount()));
-            },
-            [&] { CursorTo(c.x - 10, c.y); }, [&] { LeftUp(); }});
     Until(EventPress);
     EXPECT_EQ(calls, (std::vector<std::string>{"motion 9 0 0", "motion 9 3 -4", "motion 9 0 0",
                                                "pointer 510,110 cursor -1", "motion 9 -10 0",
@@ -294,10 +293,8 @@ TEST_F(PointerLoopTest, ADragSourceReportsNewPositionsAndItsReleaseAndStaysPress
     source.onPointer.pointer = RecordPointer;
     source.onChange.pointer = RecordPointer;
     source.onRelease.pointer = RecordRelease;
-    PressAt(210, 210);
+    Script().MoveTo(210, 210).Down().MoveTo(220, 215).MoveTo(220, 215).MoveTo(300, 5).Up();
     Until(EventMoveOver);
-    Script({[&] { MoveTo(220, 215); }, [&] { MoveTo(220, 215); }, [&] { MoveTo(300, 5); },
-            [&] { LeftUp(); }});
     EXPECT_EQ(Until(EventPress).index, 0);
     EXPECT_EQ(calls, (std::vector<std::string>{"0 0 210,210 at 200,200", "0 0 220,215 at 200,200",
                                                "0 0 300,5 at 200,200", "release",
@@ -309,9 +306,8 @@ TEST_F(PointerLoopTest, ADragAndDropAreaNotTakenAsAClickIsDraggedAndDropped) {
     Control& area = Add(ControlDragDropArea, 200, 200, 40, 40);
     area.onPointer.area = RecordArea;
     area.selectedCell = 4;
-    PressAt(210, 210);
+    Script().MoveTo(210, 210).Down().MoveTo(230, 230).MoveTo(230, 230).Up();
     Until(EventMoveOver);
-    Script({[&] { MoveTo(230, 230); }, [&] { MoveTo(230, 230); }, [&] { LeftUp(); }});
     const UiEvent press = Until(EventPress);
     EXPECT_EQ(press.detail, 0);
     EXPECT_EQ(area.selectedCell, -1);
@@ -325,11 +321,13 @@ TEST_F(PointerLoopTest, ADragAndDropAreaNotTakenAsAClickIsDraggedAndDropped) {
 TEST_F(PointerLoopTest, MovesThatPileUpReachTheDialAsOneStep) {
     Control& dial = AddDial(100, 10);
     const OsPoint c = Centre();
-    PressAt(310, 310);
-    Script({[&] {
-                for (int32_t dx : {3, 6, 9}) CursorTo(c.x + dx, c.y);
-            },
-            [&] { LeftUp(); }});
+    Script()
+        .MoveTo(310, 310)
+        .Down()
+        .Then([c] {
+            for (int32_t dx : {3, 6, 9}) MovePointerTo(c.x + dx, c.y);
+        })
+        .Up();
     Until(EventPress);
     EXPECT_EQ(calls, (std::vector<std::string>{"dial 7 10 cursor -1", "dial 7 19 cursor -1",
                                                "dial 7 19 cursor -1"}));
@@ -348,7 +346,7 @@ TEST_F(PointerLoopTest, EveryPointerLoopEndsOnTheQuitMessage) {
         c.extent = 10;
         c.rangeEnd = 100;
         c.value = 50;
-        Script({[&] { MoveTo(30, 30); }, [&] { MoveTo(60, 50); }, [&] { OsPostQuitMessage(0); }});
+        Script().MoveTo(30, 30).MoveTo(60, 50).Then([] { OsPostQuitMessage(0); });
         pressedIndex = static_cast<int32_t>(i);
         loops[i](nullptr, controls_.data(), static_cast<int32_t>(i));
         EXPECT_TRUE(ScriptDone()) << "loop " << i;

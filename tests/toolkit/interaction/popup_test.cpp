@@ -1,6 +1,7 @@
 // The cell picker pop-ups: placement and its edge rules, the cells under the pointer, picks,
 // cancels, the pixels put back on closing, and pop-ups that cannot open.
 #include <string>
+#include <utility>
 
 #include "base/aligned_alloc.h"
 #include "display/display.h"
@@ -57,7 +58,8 @@ protected:
         highlight_ = Sheet(4, 3, 32, 32, 200);
         ResetGrid();
     }
-    // A 4 x 3 grid of 32 x 32 cells with a frame of 4, and no calls seen yet.
+    // A 4 x 3 grid of 32 x 32 cells with a frame of 4, anchored at (300, 300), and no calls
+    // seen yet.
     void ResetGrid() {
         popupCalls.clear();
         wantedGrid = PopupGridDescriptor{};
@@ -68,6 +70,8 @@ protected:
         wantedGrid.columns = 4;
         wantedGrid.rows = 3;
         wantedGrid.border = 4;
+        wantedGrid.anchorX = 300;
+        wantedGrid.anchorY = 300;
     }
     // A picker of 32 x 32 cells, 4 columns and 3 rows, over these sheets.
     Control& AddPicker(int32_t type, int32_t x, int32_t y, int32_t selected) {
@@ -98,12 +102,14 @@ TEST_F(PopupTest, ACellPickerOpensOverItselfAndPutsBackExactlyThePixelsItCovered
     const std::vector<uint32_t> before = Frame();
     const int32_t blocks = alignedAllocCount;
     std::vector<uint32_t> seen;
-    PressAt(105, 110);
-    Script({[&] {
-                seen = {Pixel(105, 110), Pixel(140, 100), Pixel(227, 195), Pixel(228, 100),
-                        static_cast<uint32_t>(alignedAllocCount - blocks)};
-            },
-            [&] { LeftUp(); }});
+    Script()
+        .MoveTo(105, 110)
+        .Down()
+        .Then([&] {
+            seen = {Pixel(105, 110), Pixel(140, 100), Pixel(227, 195), Pixel(228, 100),
+                    static_cast<uint32_t>(alignedAllocCount - blocks)};
+        })
+        .Up();
     const UiEvent press = Until(EventPress);
     EXPECT_EQ(press.index, 0);
     // The press point is over cell 0, highlighted; the rest from the normal sheet; nothing right
@@ -117,8 +123,7 @@ TEST_F(PopupTest, ACellPickerOpensOverItselfAndPutsBackExactlyThePixelsItCovered
     EXPECT_EQ(picker.level, 0);
 
     // A release outside the cells picks nothing.
-    PressAt(105, 110);
-    Script({[&] { MoveTo(500, 500); }, [&] { LeftUp(); }});
+    Script().MoveTo(105, 110).Down().MoveTo(500, 500).Up();
     Until(EventPress);
     EXPECT_EQ(picker.selectedCell, 0);
 }
@@ -127,8 +132,8 @@ TEST_F(PopupTest, ACellPickerNearTheFarEdgesIsMovedInside) {
     // 128 x 96 cells at (700, 550) would pass both edges: placed at (672, 504).
     Control& picker = AddPicker(ControlCellPicker, 700, 550, 0);
     std::vector<uint32_t> seen;
-    PressAt(705, 555);  // over the pop-up's cell (row 1, column 1)
-    Script({[&] { seen = {Pixel(672, 504), Pixel(799, 599)}; }, [&] { LeftUp(); }});
+    // Pressed over the pop-up's cell (row 1, column 1).
+    Script().MoveTo(705, 555).Down().Then([&] { seen = {Pixel(672, 504), Pixel(799, 599)}; }).Up();
     Until(EventPress);
     EXPECT_EQ(seen, (std::vector<uint32_t>{CellPixel(0, false, 0), CellPixel(11, false, 31)}));
     EXPECT_EQ(picker.selectedCell, 5);
@@ -138,12 +143,12 @@ TEST_F(PopupTest, AFramedPickerPutsTheSelectedCellOverItselfAndPicksOnTheSecondR
     Control& picker = AddPicker(ControlFramedCellPicker, 300, 200, 5);
     const std::vector<uint32_t> before = Frame();
     std::vector<uint32_t> seen;
-    PressAt(310, 210);
-    Script({[&] { LeftUp(); },
-            [&] {
-                seen = {Pixel(268, 168), Pixel(310, 210), Pixel(264, 164), Pixel(263, 164)};
-            },
-            [&] { MoveTo(340, 180); }, [&] { LeftDown(); }, [&] { LeftUp(); }});
+    Script()
+        .Click(310, 210)
+        .Then([&] {
+            seen = {Pixel(268, 168), Pixel(310, 210), Pixel(264, 164), Pixel(263, 164)};
+        })
+        .Click(340, 180);
     Until(EventPress);
     // Cell 5 (row 1, column 1) lies exactly over the control; the frame is drawn black.
     EXPECT_EQ(seen, (std::vector<uint32_t>{CellPixel(0, false, 0), CellPixel(5, true, 10), 0u,
@@ -152,9 +157,7 @@ TEST_F(PopupTest, AFramedPickerPutsTheSelectedCellOverItselfAndPicksOnTheSecondR
     EXPECT_EQ(PixelsChanged(before, Frame()), 0);
 
     // A right release cancels back to the entry cell, whatever was hovered.
-    PressAt(310, 210);
-    Script(
-        {[&] { LeftUp(); }, [&] { MoveTo(280, 250); }, [&] { RightDown(); }, [&] { RightUp(); }});
+    Script().Click(310, 210).MoveTo(280, 250).Down(VK_RBUTTON).Up(VK_RBUTTON);
     Until(EventPress);
     EXPECT_EQ(picker.selectedCell, 2);
 }
@@ -170,12 +173,11 @@ TEST_F(PopupTest, AFramedPickerKeepsItsFrameInsideTheFrameBuffer) {
         Control& picker = AddPicker(ControlFramedCellPicker, k.x, k.y, k.selected);
         uint32_t corner = 0;
         uint32_t frame = 1;
-        Script({[&] { corner = Pixel(k.left, k.top); },
-                [&] { frame = Pixel(k.left - 1, k.top - 1); },
-                [&] {
-                    MoveTo(k.left, k.top);
-                    RightUp();
-                }});
+        Script()
+            .Then([&] { corner = Pixel(k.left, k.top); })
+            .Then([&] { frame = Pixel(k.left - 1, k.top - 1); })
+            .MoveTo(k.left, k.top)
+            .Up(VK_RBUTTON);
         pointerX = k.left;
         pointerY = k.top + 40;
         TrackFramedCellPicker(nullptr, controls_.data(), 0);
@@ -189,14 +191,18 @@ TEST_F(PopupTest, MovesThatDoNotChangeThePositionDoNotRedraw) {
     AddPicker(ControlCellPicker, 100, 100, 0);
     uint32_t afterSamePlace = 0;
     uint32_t afterNewPlace = 0;
-    PressAt(105, 110);
-    Script({[&] { MoveTo(150, 150); },
-            [&] {
-                FrameBuffer[180 * 800 + 200] = 0x123456;
-                MoveTo(150, 150);
-            },
-            [&] { afterSamePlace = Pixel(200, 180); }, [&] { MoveTo(151, 150); },
-            [&] { afterNewPlace = Pixel(200, 180); }, [&] { LeftUp(); }});
+    Script()
+        .MoveTo(105, 110)
+        .Down()
+        .MoveTo(150, 150)
+        .Then([&] {
+            FrameBuffer[180 * 800 + 200] = 0x123456;
+            MovePointerTo(150, 150);
+        })
+        .Then([&] { afterSamePlace = Pixel(200, 180); })
+        .MoveTo(151, 150)
+        .Then([&] { afterNewPlace = Pixel(200, 180); })
+        .Up();
     Until(EventPress);
     EXPECT_EQ(afterSamePlace, 0x123456u);
     EXPECT_EQ(afterNewPlace, CellPixel(11, false, 4));
@@ -204,14 +210,11 @@ TEST_F(PopupTest, MovesThatDoNotChangeThePositionDoNotRedraw) {
 
 TEST_F(PopupTest, ARightPressOnADragSourceOpensItsGridAndHandsThePickToOnRelease) {
     AddSource(600, 300);
-    wantedGrid.anchorX = 600;
-    wantedGrid.anchorY = 300;
+    wantedGrid.anchorX = 600;  // the source's corner
     wantedGrid.selectedCell = 1;
     const std::vector<uint32_t> before = Frame();
-    MoveTo(610, 310);
+    Script().MoveTo(610, 310).Down(VK_RBUTTON).Up(VK_RBUTTON).MoveTo(570, 340).Up();
     Until(EventMoveOver);
-    RightDown();
-    Script({[&] { RightUp(); }, [&] { MoveTo(570, 340); }, [&] { LeftUp(); }});
     EXPECT_EQ(Until(EventRightPress).index, 0);
     // Cell 1 was placed at the anchor, so (570, 340) is cell 4 + 0.
     EXPECT_EQ(popupCalls,
@@ -221,43 +224,42 @@ TEST_F(PopupTest, ARightPressOnADragSourceOpensItsGridAndHandsThePickToOnRelease
 
 TEST_F(PopupTest, AQuitClosesAnOpenGridWithoutAPickAndOnReleaseStillFollows) {
     AddSource(600, 300);
-    wantedGrid.anchorX = 600;
-    wantedGrid.anchorY = 300;
+    wantedGrid.anchorX = 600;  // the source's corner
     wantedGrid.selectedCell = 3;
     const std::vector<uint32_t> before = Frame();
     const int32_t blocks = alignedAllocCount;
-    Script({[&] { MoveTo(570, 340); }, [&] { OsPostQuitMessage(0); }});
+    Script().MoveTo(570, 340).Then([] { OsPostQuitMessage(0); });
     TrackPopupGrid(nullptr, controls_.data(), 0);
     EXPECT_EQ(popupCalls, (std::vector<std::string>{"describe 0 64", "picked 0 64 3"}));
     EXPECT_EQ(PixelsChanged(before, Frame()), 0);
     EXPECT_EQ(alignedAllocCount, blocks);
 }
 
-// A grid that cannot open draws nothing, takes no save block, calls no onRelease and leaves
-// every pick as it was; the press's release then reaches the dispatcher as usual.
+// A grid that cannot open, or finds no save block, draws nothing, keeps no save block, calls no
+// onRelease and leaves every pick as it was; the press's release then reaches the dispatcher as
+// usual.
 TEST_F(PopupTest, APopupThatCannotOpenTouchesNothing) {
-    const auto tooWide = [] { wantedGrid.columns = 30; };  // 960 pixels of cells
-    const auto tooTall = [] { wantedGrid.border = 260; };  // 96 + 520 rows with frame
-    const auto noColumns = [] { wantedGrid.columns = 0; };
-    const auto noRows = [] { wantedGrid.rows = -1; };
-    const auto noCellWidth = [] { wantedGrid.gridCellWidth = 0; };
-    const auto noCellHeight = [] { wantedGrid.gridCellHeight = 0; };
-    const auto noSheet = [] { wantedGrid.highlightSheet = nullptr; };
-    const auto badFrame = [] { wantedGrid.border = -2; };
-    const std::function<void()> spoil[] = {tooWide,     tooTall,      noColumns, noRows,
-                                           noCellWidth, noCellHeight, noSheet,   badFrame};
+    const std::pair<const char*, void (*)()> spoils[] = {
+        {"960 pixels of cells", [] { wantedGrid.columns = 30; }},
+        {"96 + 520 rows with the frame", [] { wantedGrid.border = 260; }},
+        {"no columns", [] { wantedGrid.columns = 0; }},
+        {"no rows", [] { wantedGrid.rows = -1; }},
+        {"no cell width", [] { wantedGrid.gridCellWidth = 0; }},
+        {"no cell height", [] { wantedGrid.gridCellHeight = 0; }},
+        {"no sheet", [] { wantedGrid.highlightSheet = nullptr; }},
+        {"a frame below zero", [] { wantedGrid.border = -2; }},
+        {"no save block", [] { FailAlignedAllocAfter(0); }}};
     AddSource(600, 300);
     const std::vector<uint32_t> before = Frame();
     const int32_t blocks = alignedAllocCount;
-    for (const auto& s : spoil) {
+    for (const auto& [what, spoil] : spoils) {
+        SCOPED_TRACE(what);
         ResetGrid();
-        wantedGrid.anchorX = 300;
-        wantedGrid.anchorY = 300;
-        s();
-        MoveTo(610, 310);
+        spoil();
+        Script().MoveTo(610, 310).Down(VK_RBUTTON);
         Until(EventMoveOver);
-        RightDown();
         Until(EventRightPress);
+        FailAlignedAllocAfter(-1);
         EXPECT_EQ(popupCalls, (std::vector<std::string>{"pointer 0 64 610,310", "describe 0 64"}));
         EXPECT_EQ(PixelsChanged(before, Frame()), 0);
         EXPECT_EQ(alignedAllocCount - blocks, 0);
@@ -282,18 +284,6 @@ TEST_F(PopupTest, APopupThatCannotOpenTouchesNothing) {
     }
     EXPECT_EQ(PixelsChanged(before, Frame()), 0);
     EXPECT_EQ(alignedAllocCount, blocks);
-}
-
-TEST_F(PopupTest, WithoutASaveBlockNothingOpensAndNoOnReleaseFollows) {
-    AddSource(600, 300);
-    wantedGrid.anchorX = 300;
-    wantedGrid.anchorY = 300;
-    const std::vector<uint32_t> before = Frame();
-    FailAlignedAllocAfter(0);
-    TrackPopupGrid(nullptr, controls_.data(), 0);
-    FailAlignedAllocAfter(-1);
-    EXPECT_EQ(popupCalls, (std::vector<std::string>{"describe 0 64"}));
-    EXPECT_EQ(PixelsChanged(before, Frame()), 0);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@ namespace {
 
 constexpr uint8_t kSentinel = 0x5A;
 constexpr uint32_t kPeriodKey = 0xBE;
+constexpr uint32_t kLook = 0;  // no key
 
 class TextFieldTest : public InteractionTest {
 protected:
@@ -51,12 +52,12 @@ protected:
         }
         return true;
     }
-    // Edits field 0 with these keys (a character key also types its character), then Enter.
-    void Edit(std::vector<uint32_t> keys, int32_t field = 0) {
-        std::vector<std::function<void()>> steps;
-        for (uint32_t key : keys) steps.push_back([this, key] { Key(key); });
-        steps.push_back([this] { Key(VK_RETURN); });
-        Script(steps);
+    // Edits the field with these keys (a character key also types its character), then Enter;
+    // a kLook in place of a key is a step that runs `look` (and lets the timer tick).
+    void Edit(std::vector<uint32_t> keys, int32_t field = 0, std::function<void()> look = {}) {
+        InputScript& script = Script();
+        for (uint32_t key : keys) key == kLook ? script.Then(look) : script.Key(key);
+        script.Key(VK_RETURN);
         TrackTextField(nullptr, controls_.data(), field);
         EXPECT_TRUE(ScriptDone());
         PumpPending();  // Enter's character belongs to whoever pumps next
@@ -69,11 +70,8 @@ protected:
 TEST_F(TextFieldTest, EditingStartsWithTheCaretAfterTheTextAndKeysMoveItWithinTheText) {
     Control& field = AddField("hello", 8);
     std::vector<int32_t> carets;
-    const auto caret = [&] { carets.push_back(field.rangeEnd); };
-    Script({caret, [&] { Key(VK_RIGHT); }, caret, [&] { Key(VK_LEFT); }, caret,
-            [&] { Key(VK_HOME); }, caret, [&] { Key(VK_LEFT); }, caret, [&] { Key(VK_END); }, caret,
-            [&] { Key(VK_RETURN); }});
-    TrackTextField(nullptr, controls_.data(), 0);
+    Edit({kLook, VK_RIGHT, kLook, VK_LEFT, kLook, VK_HOME, kLook, VK_LEFT, kLook, VK_END, kLook}, 0,
+         [&] { carets.push_back(field.rangeEnd); });
     EXPECT_EQ(carets, (std::vector<int32_t>{5, 5, 4, 0, 0, 5}));
     EXPECT_EQ(std::string(field.text), "hello");
     EXPECT_EQ(pressedIndex, -1);
@@ -85,14 +83,10 @@ TEST_F(TextFieldTest, HomeAndEndGoFirstToTheShownPartThenToTheWholeText) {
     Control& field = AddField("abcdefghijkl", 20);
     field.width = 40;
     std::vector<int32_t> seen;
-    const auto note = [&] {
-        seen.push_back(field.rangeStart);
-        seen.push_back(field.rangeEnd);
-    };
-    Script({note, [&] { Key(VK_LEFT); }, [&] { Key(VK_LEFT); }, [&] { Key(VK_LEFT); }, note,
-            [&] { Key(VK_HOME); }, note, [&] { Key(VK_HOME); }, note, [&] { Key(VK_END); }, note,
-            [&] { Key(VK_END); }, note, [&] { Key(VK_RETURN); }});
-    TrackTextField(nullptr, controls_.data(), 0);
+    const auto note = [&] { seen.insert(seen.end(), {field.rangeStart, field.rangeEnd}); };
+    Edit({kLook, VK_LEFT, VK_LEFT, VK_LEFT, kLook, VK_HOME, kLook, VK_HOME, kLook, VK_END, kLook,
+          VK_END, kLook},
+         0, note);
     EXPECT_EQ(seen, (std::vector<int32_t>{5, 12, 5, 9, 5, 5, 0, 0, 0, 7, 5, 12}));
 }
 
@@ -127,22 +121,17 @@ TEST_F(TextFieldTest, TheDigitFlagsFilterTypedCharacters) {
 
 TEST_F(TextFieldTest, EscapeRestoresTheWholeBufferAndEveryOtherWayOutKeepsTheEdits) {
     Control& field = AddField("abc", 6);
-    Script({[&] { Key(VK_BACK); }, [&] { Key(VK_HOME); }, [&] { Key(VK_DELETE); },
-            [&] { Key('Q'); }, [&] { Key(VK_ESCAPE); }});
+    Script().Key(VK_BACK).Key(VK_HOME).Key(VK_DELETE).Key('Q').Key(VK_ESCAPE);
     TrackTextField(nullptr, controls_.data(), 0);
     PumpPending();
     // The last byte was made the terminating zero when editing began.
     EXPECT_EQ(std::string(field.text, 6), std::string("abc\0z\0", 6));
 
     const int32_t blocks = alignedAllocCount;
-    Script({[&] { Key('Q'); },
-            [&] {
-                MoveTo(10, 10);
-                LeftDown();
-            }});
+    Script().Key('Q').MoveTo(10, 10).Down();
     TrackTextField(nullptr, controls_.data(), 0);
     EXPECT_EQ(std::string(field.text), "abcq");
-    Script({[&] { Key('R'); }, [&] { OsPostQuitMessage(0); }});
+    Script().Key('R').Then([] { OsPostQuitMessage(0); });
     TrackTextField(nullptr, controls_.data(), 0);
     EXPECT_EQ(std::string(field.text), "abcqr");
     EXPECT_EQ(alignedAllocCount, blocks);
@@ -159,11 +148,10 @@ TEST_F(TextFieldTest, AFullTextRefusesCharactersAndNoCapacityIsWrittenPast) {
     // Without room for the terminating zero there is nothing to edit.
     list_.count = 0;
     AddField("", 0);
-    Script({[&] { Key('A'); }});
+    Script().Key('A');
     TrackTextField(nullptr, controls_.data(), 0);
     EXPECT_FALSE(ScriptDone());
     EXPECT_TRUE(SentinelsIntact(0));
-    Script({});
 
     for (int32_t capacity : {1, 2}) {
         list_.count = 0;
@@ -183,21 +171,9 @@ TEST_F(TextFieldTest, TheCaretFirstShowsOnTheEleventhTickAndGoesOnTheNext) {
         pixels.push_back(Pixel(212, 304));
         pixels.push_back(Pixel(213, 311));
     };
-    // A step that brings no input would let the waiting loop's clock run on to the next tick,
-    // so each look shares its step with the input that follows it.
-    std::vector<std::function<void()>> steps;
-    for (int32_t tick = 1; tick <= 22; ++tick) {
-        const bool lookFirst = tick == 1 || tick == 11 || tick == 12;
-        steps.push_back([this, look, lookFirst] {
-            if (lookFirst) look();
-            Tick();
-        });
-    }
-    steps.push_back([this, look] {
-        look();
-        Key(VK_RETURN);
-    });
-    Script(steps);
+    // A step that brings no input lets the waiting loop's clock run on to the next tick, so each
+    // look is a tick too: the looks come before the first, after the tenth, eleventh and 22nd.
+    Script().Then(look).Ticks(9).Then(look).Then(look).Ticks(10).Then(look).Key(VK_RETURN);
     TrackTextField(nullptr, controls_.data(), 0);
     const uint32_t fill = 0x203040;
     const uint32_t caret = fill ^ 0xFFFFFFu;
@@ -208,14 +184,13 @@ TEST_F(TextFieldTest, TheCaretFirstShowsOnTheEleventhTickAndGoesOnTheNext) {
 TEST_F(TextFieldTest, TabMovesEditingToTheNextFieldWhereItsTabCharacterIsIgnored) {
     Control& first = AddField("one", 8);
     Control& second = AddField("two", 8, 400);
-    PressAt(220, 305);
+    Script().MoveTo(220, 305).Down().Up().Key('A').Key(VK_TAB);
     Until(EventPress);
-    Script({[&] { LeftUp(); }, [&] { Key('A'); }, [&] { Key(VK_TAB); }});
     const UiEvent released = Until(EventRelease);
     EXPECT_EQ(released.index, 0);
     EXPECT_EQ(pendingFocusIndex, 0);
 
-    Script({[&] { Key('B'); }, [&] { Key(VK_TAB); }});
+    Script().Key('B').Key(VK_TAB);
     UiEvent chained{};
     GetUiEvent(&chained);
     EXPECT_EQ(chained.kind, EventRelease);
@@ -224,7 +199,7 @@ TEST_F(TextFieldTest, TabMovesEditingToTheNextFieldWhereItsTabCharacterIsIgnored
     EXPECT_EQ(std::string(second.text), "twob");
 
     // From the last field the chain wraps round to the first.
-    Script({[&] { Key(VK_RETURN); }});
+    Script().Key(VK_RETURN);
     GetUiEvent(&chained);
     EXPECT_EQ(chained.index, 0);
     EXPECT_EQ(pendingFocusIndex, -1);
