@@ -17,13 +17,6 @@ namespace {
 
 using Frame = std::vector<uint32_t>;
 
-// A pixel of the gallery's artwork, which is a bare array where the render fixture's PictureAt
-// takes a vector.
-uint32_t PictureAt(const uint8_t* picture, size_t pixel) {
-    return uint32_t{picture[3 * pixel]} << 16 | uint32_t{picture[3 * pixel + 1]} << 8 |
-           picture[3 * pixel + 2];
-}
-
 // A width x height picture (and its mask, if any), `stride` pixels a row, blended over the frame
 // at (x, y); its colours halved first when disabled.
 void Place(Frame& f, int32_t x, int32_t y, int32_t width, int32_t height, const uint8_t* picture,

@@ -28,9 +28,12 @@ uint32_t PerChannel(uint32_t a, uint32_t b, Rule rule) {
 }
 
 // A picture's pixel (red, green, blue bytes) as a frame-buffer value with fourth byte 0.
-inline uint32_t PictureAt(const std::vector<uint8_t>& picture, size_t pixel) {
+inline uint32_t PictureAt(const uint8_t* picture, size_t pixel) {
     return uint32_t{picture[3 * pixel]} << 16 | uint32_t{picture[3 * pixel + 1]} << 8 |
            picture[3 * pixel + 2];
+}
+inline uint32_t PictureAt(const std::vector<uint8_t>& picture, size_t pixel) {
+    return PictureAt(picture.data(), pixel);
 }
 
 // Deterministic bytes for pictures and masks.

@@ -2,10 +2,12 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <ostream>
 
 #include "display/display.h"
 #include "platform/headless/headless.h"
+#include "tests/support/input_script.h"
 
 // An 800 x 600 background in the artwork's format (fourth byte 0), every pixel unlike its
 // neighbours.
@@ -18,7 +20,10 @@ class HeadlessWindowTest : public ::testing::Test {
 protected:
     void SetUp() override { StartWindow(1024, 768); }
     // The program never frees its frame buffer; a test that makes a new one releases the last.
-    void TearDown() override { ReleaseFrameBuffer(); }
+    void TearDown() override {
+        script_.reset();
+        ReleaseFrameBuffer();
+    }
 
     static void ReleaseFrameBuffer();
     void StartWindow(int32_t screenWidth, int32_t screenHeight);
@@ -27,4 +32,9 @@ protected:
     // Screen position of a client pixel.
     OsPoint ScreenOf(int32_t x, int32_t y) const;
     uint32_t ScreenAt(int32_t x, int32_t y) const;
+
+    // A fresh script of user input in place of the last: each step runs when the program finds
+    // the queue empty.
+    InputScript& Script() { return script_.emplace(); }
+    std::optional<InputScript> script_;
 };

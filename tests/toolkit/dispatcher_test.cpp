@@ -1,7 +1,6 @@
 // The dispatcher's rules: hover after every message, press and release pairs, the fade, the
 // outline group, radio groups, the hit test, and what each input reports.
 #include <cstring>
-#include <optional>
 #include <vector>
 
 #include "base/aligned_alloc.h"
@@ -55,10 +54,8 @@ protected:
         return i;
     }
     Control& At(int32_t i) { return activeList->items[i]; }
-    // A fresh script in place of the last. GetUiEvent waits for each event, so each step brings
+    // The `count`th event from now. GetUiEvent waits for each event, so each script step brings
     // one; a wait with no step left lets the timer tick.
-    InputScript& Script() { return script_.emplace(); }
-    // The `count`th event from now.
     UiEvent Next(int32_t count = 1) {
         UiEvent event{};
         for (int32_t i = 0; i < count; ++i) GetUiEvent(&event);
@@ -73,7 +70,6 @@ protected:
         for (const Hit& h : hits) script.MoveTo(h.x, h.y);
         for (const Hit& h : hits) EXPECT_EQ(Next().index, h.index) << "at " << h.x << "," << h.y;
     }
-    std::optional<InputScript> script_;
     std::vector<uint8_t> rest = std::vector<uint8_t>(kSide * kSide * 3, 10);
     std::vector<uint8_t> lit = std::vector<uint8_t>(kSide * kSide * 3, 210);
     std::vector<uint8_t> held = std::vector<uint8_t>(kSide * kSide * 3, 250);

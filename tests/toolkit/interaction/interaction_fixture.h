@@ -3,7 +3,6 @@
 #pragma once
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <vector>
 
 #include "tests/support/headless_window.h"
@@ -20,8 +19,6 @@ protected:
     // order of adding.
     Control& Add(int32_t type, int32_t x, int32_t y, int32_t width, int32_t height);
 
-    // A fresh script in place of the last: each step runs when the queue is found empty.
-    InputScript& Script() { return script_.emplace(); }
     bool ScriptDone() const { return script_->Done(); }
 
     // GetUiEvent until it reports `kind` (at most a few dozen events).
@@ -33,7 +30,6 @@ protected:
 
     std::array<Control, 10> controls_{};
     ControlList list_{};
-    std::optional<InputScript> script_;
 };
 
 // The number of frame-buffer pixels that differ between two copies.
