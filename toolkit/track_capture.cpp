@@ -29,7 +29,8 @@ OsPoint WindowCentre() {
 CursorCapture BeginCapture() {
     CursorCapture capture;
     OsGetCursorPos(&capture.saved);
-    while (OsShowCursor(false) > 0) {
+    // The cursor shows while its count is 0 or more, so hiding takes it below 0 from any count.
+    while (OsShowCursor(false) >= 0) {
     }
     const OsPoint centre = WindowCentre();
     OsSetCursorPos(centre.x, centre.y);

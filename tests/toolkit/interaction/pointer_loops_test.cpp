@@ -269,6 +269,7 @@ TEST_F(PointerLoopTest, FreeMotionReportsEveryMoveFromTheCentreAndLeavesThePoint
     area.id = 9;
     area.onChange.motion = RecordMotion;
     const OsPoint c = Centre();
+    OsShowCursor(true);  // shown twice over: the capture still hides it
     Script()
         .MoveTo(510, 110)
         .Down()
