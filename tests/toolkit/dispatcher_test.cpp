@@ -222,6 +222,12 @@ TEST_F(DispatcherTest, ToggleAndRadioButtonsActOnTheirRelease) {
     EXPECT_EQ(At(4).checked, 0);
     EXPECT_EQ(At(5).checked, 0);
     EXPECT_EQ(At(6).checked, 1);
+
+    // Pressed on the toggle and released on the first radio button, neither acts.
+    Script().MoveTo(25, 25).Down().MoveTo(105, 305).Up();
+    Next(4);
+    EXPECT_EQ(At(toggle).checked, 1);
+    EXPECT_EQ(At(4).checked, 0);
 }
 
 TEST_F(DispatcherTest, ARadioGroupReachingOutsideTheListTouchesOnlyTheList) {

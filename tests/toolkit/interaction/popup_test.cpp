@@ -212,13 +212,14 @@ TEST_F(PopupTest, ARightPressOnADragSourceOpensItsGridAndHandsThePickToOnRelease
     AddSource(600, 300);
     wantedGrid.anchorX = 600;  // the source's corner
     wantedGrid.selectedCell = 1;
+    wantedGrid.gridCellHeight = 16;  // cells wider than tall
     const std::vector<uint32_t> before = Frame();
     Script().MoveTo(610, 310).Down(VK_RBUTTON).Up(VK_RBUTTON).MoveTo(570, 340).Up();
     Until(EventMoveOver);
     EXPECT_EQ(Until(EventRightPress).index, 0);
-    // Cell 1 was placed at the anchor, so (570, 340) is cell 4 + 0.
+    // Cell 1 was placed at the anchor, so (570, 340) is cell 8 + 0: row 2, column 0.
     EXPECT_EQ(popupCalls,
-              (std::vector<std::string>{"pointer 0 64 610,310", "describe 0 64", "picked 0 64 4"}));
+              (std::vector<std::string>{"pointer 0 64 610,310", "describe 0 64", "picked 0 64 8"}));
     EXPECT_EQ(PixelsChanged(before, Frame()), 0);
 }
 
