@@ -1,5 +1,8 @@
 #include "tests/support/input_script.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "display/display.h"
 
 void MovePointerTo(int32_t x, int32_t y) {
@@ -7,12 +10,22 @@ void MovePointerTo(int32_t x, int32_t y) {
     HeadlessPointerMoveTo(origin.x + x, origin.y + y);
 }
 
+// How long a program may wait on with the steps used up and no ending: 250 s of the 25 ms timer.
+// A loop that opens where a test expects none then fails at once instead of at ctest's timeout.
+constexpr int32_t kIdleWaitsWithoutInput = 10000;
+
 InputScript::InputScript() {
     HeadlessSetIdleHook([this] {
         if (steps_.empty()) {
-            if (ending_) ending_();
+            if (ending_) {
+                ending_();
+            } else if (++idleWithoutInput_ > kIdleWaitsWithoutInput) {
+                std::fprintf(stderr, "the program still waits for input after the script's end\n");
+                std::abort();
+            }
             return;
         }
+        idleWithoutInput_ = 0;
         std::function<void()> step = std::move(steps_.front());
         steps_.pop_front();
         step();

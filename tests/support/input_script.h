@@ -41,4 +41,5 @@ public:
 private:
     std::deque<std::function<void()>> steps_;
     std::function<void()> ending_;
+    int32_t idleWithoutInput_ = 0;
 };
