@@ -43,13 +43,9 @@ bool ReadInput(const char* path, InputScript* script) {
 bool WriteScreen(const char* path) {
     FILE* out = std::fopen(path, "wb");
     if (out == nullptr) return false;
-    const OsPoint origin = HeadlessClientOrigin(mainWindow);
-    for (int32_t y = 0; y < 600; ++y) {
-        for (int32_t x = 0; x < 800; ++x) {
-            const uint32_t p = HeadlessScreenPixel(origin.x + x, origin.y + y);
-            const unsigned char rgb[3] = {uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p)};
-            std::fwrite(rgb, 1, 3, out);
-        }
+    for (const uint32_t p : ClientOnScreen()) {
+        const unsigned char rgb[3] = {uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p)};
+        std::fwrite(rgb, 1, 3, out);
     }
     return std::fclose(out) == 0;
 }

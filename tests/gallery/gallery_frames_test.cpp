@@ -137,11 +137,7 @@ TEST_P(GalleryFramesTest, TheFirstFrameIsTheArtworkInItsPlacesAndTheScreenShowsI
     Frame frame, screen;
     script_->Then([&] {
         frame.assign(FrameBuffer, FrameBuffer + 800 * 600);
-        const OsPoint o = HeadlessClientOrigin(mainWindow);
-        for (int32_t y = 0; y < 600; ++y) {
-            for (int32_t x = 0; x < 800; ++x)
-                screen.push_back(HeadlessScreenPixel(o.x + x, o.y + y));
-        }
+        screen = ClientOnScreen();
     });
     ASSERT_EQ(Run(page), 0);
     const Frame expected = ExpectedFirstFrame(page);

@@ -2,6 +2,7 @@
 // that is played whenever the launcher waits for a message.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <memory>
@@ -54,24 +55,16 @@ protected:
     static void AddInstallers(const std::string& folder = "C:\\Varorizo\\") {
         for (const char* name : kInstallers) HeadlessAddProgramFile(folder + name);
     }
-    static std::vector<uint32_t> ClientOnScreen() {
-        std::vector<uint32_t> client;
-        for (int32_t y = 0; y < 600; ++y) {
-            for (int32_t x = 0; x < 800; ++x) client.push_back(ScreenAt(x, y));
-        }
-        return client;
-    }
-    static uint32_t ScreenAt(int32_t x, int32_t y) {
-        OsPoint origin = HeadlessClientOrigin(mainWindow);
-        return HeadlessScreenPixel(origin.x + x, origin.y + y);
-    }
     // Whether the screen shows the 156 x 93 picture at the button with top edge `top`.
     static bool ScreenShowsButton(const uint8_t* picture, int32_t top) {
+        const std::vector<uint32_t> client = ClientOnScreen();
         for (int32_t y = 0; y < 93; ++y) {
             for (int32_t x = 0; x < 156; ++x) {
                 const uint8_t* rgb = picture + 3 * (y * 156 + x);
-                uint32_t expected = uint32_t{rgb[0]} << 16 | uint32_t{rgb[1]} << 8 | rgb[2];
-                if ((ScreenAt(628 + x, top + y) & 0x00FFFFFFu) != expected) return false;
+                const uint32_t expected = uint32_t{rgb[0]} << 16 | uint32_t{rgb[1]} << 8 | rgb[2];
+                if ((client[size_t(top + y) * 800 + size_t(628 + x)] & 0x00FFFFFFu) != expected) {
+                    return false;
+                }
             }
         }
         return true;
@@ -220,12 +213,8 @@ TEST_F(LauncherMainTest, TheScreenShowsTheBackgroundAndAHoveredButtonFadesToItsL
     bool restAgain = false;
     script_->Ticks(1)
         .Then([&] {
-            startedAsBackground = true;
-            for (int32_t y = 0; y < 600; y += 3) {
-                for (int32_t x = 0; x < 800; x += 3) {
-                    startedAsBackground &= ScreenAt(x, y) == artBackground[y * 800 + x];
-                }
-            }
+            const std::vector<uint32_t> client = ClientOnScreen();
+            startedAsBackground = std::equal(client.begin(), client.end(), artBackground);
         })
         .MoveTo(700, kEnglishTop + 40)
         .Ticks(5)

@@ -10,6 +10,17 @@ void MovePointerTo(int32_t x, int32_t y) {
     HeadlessPointerMoveTo(origin.x + x, origin.y + y);
 }
 
+std::vector<uint32_t> ClientOnScreen() {
+    const OsPoint origin = HeadlessClientOrigin(mainWindow);
+    std::vector<uint32_t> client;
+    client.reserve(800 * 600);
+    for (int32_t y = 0; y < 600; ++y) {
+        for (int32_t x = 0; x < 800; ++x)
+            client.push_back(HeadlessScreenPixel(origin.x + x, origin.y + y));
+    }
+    return client;
+}
+
 // How long a program may wait on with the steps used up and no ending: 250 s of the 25 ms timer.
 // A loop that opens where a test expects none then fails at once instead of at ctest's timeout.
 constexpr int32_t kIdleWaitsWithoutInput = 10000;

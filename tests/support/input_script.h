@@ -5,11 +5,14 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <vector>
 
 #include "platform/headless/headless.h"
 
 // Moves the pointer now to client position (x, y) of the main window.
 void MovePointerTo(int32_t x, int32_t y);
+// The main window's 800 x 600 client area as the screen shows it now, row by row.
+std::vector<uint32_t> ClientOnScreen();
 
 class InputScript {
 public:
