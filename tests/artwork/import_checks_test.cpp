@@ -237,6 +237,15 @@ const BadMenu kBadMenus[] = {
     {"a button past the window's edge", "x = 644", "x = 645",
      "$/menu.ini:9: [button 2], 156 x 93 pixels at x 645, y 507, reaches past the 800 x 600 "
      "window"},
+    {"a button past the window's foot", "y = 507", "y = 508",
+     "$/menu.ini:9: [button 2], 156 x 93 pixels at x 644, y 508, reaches past the 800 x 600 "
+     "window"},
+    {"an x outside the window", "x = 644", "x = 800",
+     "$/menu.ini:13: x \"800\" is not a number from 0 to 799"},
+    {"a button given twice", "y = 507\n", "y = 507\n[button 2]\nname = Three\n",
+     "$/menu.ini:15: [button 2] is given twice"},
+    {"a language tag with a part of nine", "language = de", "language = de-abcdefghi",
+     "$/menu.ini:7: language \"de-abcdefghi\" is not a language tag such as de or pt-BR"},
     {"two buttons that overlap", "x = 644\ny = 507", "x = 600\ny = 150",
      "$/menu.ini:9: [button 2] overlaps [button 1]"},
     {"a missing picture", "english", "spanish",
@@ -255,9 +264,15 @@ const BadMenu kBadMenus[] = {
     {"a run that is no program", "zwei.exe", "zwei.bat",
      "$/menu.ini:12: run \"zwei.bat\" is not a bare file name ending in .exe: give the file's "
      "name alone, without a folder or a drive"},
+    {"a run without its dot", "zwei.exe", "zweiexe",
+     "$/menu.ini:12: run \"zweiexe\" is not a bare file name ending in .exe: give the file's "
+     "name alone, without a folder or a drive"},
     {"a device for a run", "zwei.exe", "Con.exe",
      "$/menu.ini:12: run \"Con.exe\" is not a bare file name ending in .exe: \"Con\" names a "
      "device, not a file"},
+    {"a device with blanks before its extension", "zwei.exe", "nul  .exe",
+     "$/menu.ini:12: run \"nul  .exe\" is not a bare file name ending in .exe: \"nul  \" names "
+     "a device, not a file"},
     {"an empty name", "name = Two", "name =",
      "$/menu.ini:10: name \"\" is not a name a screen reader can say: give 1 to 100 bytes of UTF-8 "
      "text without control characters"},
@@ -265,7 +280,8 @@ const BadMenu kBadMenus[] = {
      "$/menu.ini:10: name \"" + std::string(101, 'x') +
          "\" is not a name a screen reader can say: give 1 to 100 bytes of UTF-8 text without "
          "control characters"},
-    {"arguments longer than a menu line holds", "/LANG=de", std::string(190, 'a'),
+    // With the rest of its line, 200 bytes: one more than a line holds.
+    {"arguments longer than a menu line holds", "/LANG=de", std::string(174, 'a'),
      "$/menu.ini:6: the line is longer than 198 bytes, the most a line of the menu may hold"},
 };
 
