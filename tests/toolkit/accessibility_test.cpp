@@ -16,7 +16,7 @@ TEST(AccessibilityTest, VisibleControlsAreDescribedInListOrderWhereTheyAreSeenAn
     Control items[4] = {
         MakeControl(ControlImageButton, 0, 0, 5, 5), MakeControl(ControlScrollBar, 100, 5, 200, 18),
         MakeControl(ControlTextField, 0, 0, 5, 5), MakeControl(ControlDial, 0, 0, 5, 5)};
-    items[0].visible = 0;
+    items[0].visible = 2;  // only 1 shows a control
     items[1].rangeEnd = 100;  // content; the page of 25 makes a 50-pixel thumb
     items[1].value = 25;
     items[1].thumbOffset = 30;
@@ -24,6 +24,7 @@ TEST(AccessibilityTest, VisibleControlsAreDescribedInListOrderWhereTheyAreSeenAn
     items[2].text = unterminated;
     items[2].textCapacity = 3;
     items[3].value = -3;
+    items[3].hovered = 1;
     ControlList list{kControlListCapacity, 4, items};
     ServeList(&list);
     BeginGesture(1);
@@ -45,6 +46,10 @@ TEST(AccessibilityTest, VisibleControlsAreDescribedInListOrderWhereTheyAreSeenAn
     EXPECT_EQ(item.role, AccessibleRole::Slider);
     EXPECT_EQ(item.valueKind, AccessibleValue::Number);
     EXPECT_EQ(item.number, -3);
+    EXPECT_EQ(item.states, AccessibleHot);
+    ControlList overfull{3, 4, items};  // a count past its slots: only the slots count
+    ServeList(&overfull);
+    EXPECT_EQ(DescribeActiveList(0, &item), 2);
     ServeList(nullptr);
     NameControl(&list, 1, nullptr);
 }

@@ -96,6 +96,8 @@ TEST_F(DispatcherTest, MovesReportTheControlUnderThePointerAndKeepHoverCurrent) 
     EXPECT_EQ(e.kind, EventMove);
     EXPECT_EQ(e.index, -1);
     EXPECT_EQ(At(hover).hovered, 0);
+    SetHoveredControl(2, activeList->items);  // past the last control: none is hovered
+    EXPECT_EQ(At(2).hovered, 0);
 }
 
 TEST_F(DispatcherTest, HoverIsRewrittenAfterMessagesThatAreNotReported) {
@@ -258,6 +260,9 @@ TEST_F(DispatcherTest, OnlyTheScrollThumbAndTheSliderKnobAreHit) {
     ExpectHits({{149, 205, -1}, {150, 205, bar}, {160, 205, bar}, {161, 205, -1}});
     At(bar).rangeEnd = 0;  // no content size: no thumb
     ExpectHits({{150, 205, -1}});
+    At(bar).rangeEnd = 1000;
+    At(bar).orientation = 2;  // neither axis: no thumb either
+    ExpectHits({{150, 205, -1}, {105, 255, -1}});
 
     int32_t knob = Add(ControlSliderKnob, 400, 200);
     At(knob).orientation = 1;
