@@ -52,6 +52,12 @@ TEST(AccessibilityTest, VisibleControlsAreDescribedInListOrderWhereTheyAreSeenAn
     EXPECT_EQ(DescribeActiveList(0, &item), 2);
     ServeList(nullptr);
     NameControl(&list, 1, nullptr);
+    // A list whose names are all taken away frees its place for others.
+    ControlList others[kNamedListCapacity + 1] = {};
+    for (ControlList& other : others) {
+        EXPECT_TRUE(NameControl(&other, 0, "named"));
+        NameControl(&other, 0, nullptr);
+    }
 }
 
 // Every kind at (10, 20), 30 x 40, with a different number in each word a value can come from.

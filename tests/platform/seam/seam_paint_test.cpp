@@ -55,7 +55,7 @@ TEST_F(SeamPaintTest, UpdateNowPaintsAtOnceOnlyWhenSomethingIsInvalid) {
     EXPECT_TRUE(Take(1).empty());
 }
 
-// Two requests make one region; the paint takes it whole, and only its pixels change. Its end
+// Three requests make one region; the paint takes it whole, and only its pixels change. Its end
 // lifts the clip from the window's own device context: a later blit reaches everywhere.
 TEST_F(SeamPaintTest, AreasAskedForGrowOneRegionThatOnePaintShowsAndTakes) {
     Open(CS_OWNDC, SW_SHOWNORMAL);
@@ -63,8 +63,10 @@ TEST_F(SeamPaintTest, AreasAskedForGrowOneRegionThatOnePaintShowsAndTakes) {
     for (uint32_t& pixel : frame) pixel ^= 0x00FFFFFFu;
     const OsRect first{10, 10, 20, 20};
     const OsRect second{50, 60, 70, 80};
-    OsRedrawWindow(window, &first, RDW_INVALIDATE);
-    OsRedrawWindow(window, &second, RDW_INVALIDATE);
+    const OsRect third{50, 80, 60, 90};  // under the second, narrower
+    for (const OsRect* area : {&first, &second, &third}) {
+        OsRedrawWindow(window, area, RDW_INVALIDATE);
+    }
     EXPECT_EQ(Take(2), (std::vector<Taken>{{WM_PAINT, 0, 0, 0}}));
     struct Probe {
         int32_t x;
@@ -72,8 +74,8 @@ TEST_F(SeamPaintTest, AreasAskedForGrowOneRegionThatOnePaintShowsAndTakes) {
         bool changed;
     };
     // Inside each area, beside them, and inside their bounding box between them.
-    const Probe probes[] = {{10, 10, true},  {19, 19, true},  {69, 79, true},
-                            {20, 20, false}, {40, 40, false}, {9, 15, false}};
+    const Probe probes[] = {{10, 10, true},  {19, 19, true},  {69, 79, true}, {55, 85, true},
+                            {20, 20, false}, {40, 40, false}, {9, 15, false}, {65, 85, false}};
     for (const Probe& p : probes) {
         const size_t i = size_t(p.y) * kClient + size_t(p.x);
         EXPECT_EQ(SeamClientPixel(window, p.x, p.y), p.changed ? frame[i] : before[i])

@@ -68,12 +68,12 @@ protected:
 };
 
 TEST_F(TextFieldTest, EditingStartsWithTheCaretAfterTheTextAndKeysMoveItWithinTheText) {
-    Control& field = AddField("hello", 8);
+    Control& field = AddField("sixteen letters!", 20);  // exactly the 96 pixels of room
     std::vector<int32_t> carets;
     Edit({kLook, VK_RIGHT, kLook, VK_LEFT, kLook, VK_HOME, kLook, VK_LEFT, kLook, VK_END, kLook}, 0,
          [&] { carets.push_back(field.rangeEnd); });
-    EXPECT_EQ(carets, (std::vector<int32_t>{5, 5, 4, 0, 0, 5}));
-    EXPECT_EQ(std::string(field.text), "hello");
+    EXPECT_EQ(carets, (std::vector<int32_t>{16, 16, 15, 0, 0, 16}));
+    EXPECT_EQ(std::string(field.text), "sixteen letters!");
     EXPECT_EQ(pressedIndex, -1);
     EXPECT_EQ(pendingFocusIndex, -1);
 }
