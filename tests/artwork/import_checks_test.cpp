@@ -92,6 +92,32 @@ void WriteSixteenBits(const std::string& path) {
     std::fclose(out);
 }
 
+// An icon.ico in place of the icon images: one 32 x 32 entry of `bytes` bytes at `offset`, then
+// `image` after the directory's 22 bytes.
+void WriteBareIcon(const std::string& f, uint32_t bytes, uint32_t offset,
+                   const std::vector<uint8_t>& image = {}) {
+    for (int size : {16, 32, 48}) fs::remove(f + "/icon-" + std::to_string(size) + ".png");
+    std::vector<uint8_t> ico = {0, 0, 1, 0, 1, 0, 32, 32, 0, 0, 1, 0, 32, 0};
+    for (uint32_t word : {bytes, offset}) {
+        for (int k = 0; k < 4; ++k) ico.push_back(static_cast<uint8_t>(word >> (8 * k)));
+    }
+    ico.insert(ico.end(), image.begin(), image.end());
+    FILE* out = std::fopen((f + "/icon.ico").c_str(), "wb");
+    std::fwrite(ico.data(), 1, ico.size(), out);
+    std::fclose(out);
+}
+
+// The 40-byte header of an uncompressed 32 x 32 bitmap of `bits` bits a pixel.
+std::vector<uint8_t> BitmapHeader(uint8_t bits) {
+    std::vector<uint8_t> header(40, 0);
+    header[0] = 40;
+    header[4] = 32;
+    header[8] = 64;  // colour rows, then mask rows
+    header[12] = 1;
+    header[14] = bits;
+    return header;
+}
+
 struct BadInput {
     const char* what;
     const char* output;  // --source or --icon
@@ -146,15 +172,15 @@ const BadInput kBadInputs[] = {
      [](const std::string& f) { WritePlain(f + "/icon-32.png", 32, 31, 4); },
      "/icon-32.png: 32 x 31 pixels, but an icon image named icon-32.png must be 32 x 32"},
     {"an icon file whose image lies outside it", "--icon",
-     [](const std::string& f) {
-         for (int size : {16, 32, 48}) fs::remove(f + "/icon-" + std::to_string(size) + ".png");
-         std::vector<uint8_t> ico = {0, 0,  1, 0, 1,  0, 32, 32, 0, 0, 1,
-                                     0, 32, 0, 0, 16, 0, 0,  22, 0, 0, 0};
-         FILE* out = std::fopen((f + "/icon.ico").c_str(), "wb");
-         std::fwrite(ico.data(), 1, ico.size(), out);
-         std::fclose(out);
-     },
+     [](const std::string& f) { WriteBareIcon(f, 4096, 22); },
      "/icon.ico: not a usable icon file: image 1 lies outside the file"},
+    {"an icon file whose image starts past its end", "--icon",
+     [](const std::string& f) { WriteBareIcon(f, 8, 23); },
+     "/icon.ico: not a usable icon file: image 1 lies outside the file"},
+    {"an icon bitmap of 16 bits a pixel", "--icon",
+     [](const std::string& f) { WriteBareIcon(f, 40, 22, BitmapHeader(16)); },
+     "/icon.ico: not a usable icon file: image 1 is a bitmap of a kind icons cannot hold "
+     "(compressed or 16 bits a pixel)"},
 };
 
 TEST_F(ArtworkFolder, EachBadInputStopsTheToolWithItsMessageAndNoOutput) {

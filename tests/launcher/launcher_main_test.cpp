@@ -259,9 +259,16 @@ TEST_F(LauncherMainTest, WithoutRoomForTheButtonsTheLauncherEndsQuietly) {
     EXPECT_TRUE(HeadlessProcessLog().empty());
 }
 
+// A wait that nothing can end any more (no timer, no input to come) ends the launcher.
+TEST_F(LauncherMainTest, AWaitThatCanNeverEndEndsTheLauncher) {
+    script_->Then([] { OsKillTimer(mainWindow, 1); }).AtEnd(nullptr);
+    EXPECT_EQ(LauncherMain(SW_SHOWNORMAL), 0);
+    EXPECT_TRUE(HeadlessProcessLog().empty());
+}
+
 // Keys on a script: "tab", "S-tab" (with Shift), "right", "home", "enter", "esc" and so on are
 // pressed and released; a "+" after one presses it without a release, so that the next press
-// of it repeats; "move:N" moves the pointer onto button N.
+// of it repeats; "move:N" moves the pointer onto button N, "move:-" off the buttons.
 void PlayKeys(InputScript& script, const std::string& keys) {
     static const std::map<std::string, uint32_t> kKeys = {
         {"tab", VK_TAB},     {"right", VK_RIGHT}, {"down", VK_DOWN}, {"left", VK_LEFT},
@@ -270,7 +277,8 @@ void PlayKeys(InputScript& script, const std::string& keys) {
     std::istringstream words(keys);
     for (std::string word; words >> word;) {
         if (word.rfind("move:", 0) == 0) {
-            script.MoveTo(700, kArtButtonTop[word[5] - '0'] + 40);
+            word == "move:-" ? script.MoveTo(300, 300)
+                             : script.MoveTo(700, kArtButtonTop[word[5] - '0'] + 40);
             continue;
         }
         const bool held = word.back() == '+';
@@ -297,7 +305,8 @@ const KeyRun kKeyRuns[] = {
     {"keys off: nothing lights or starts", false, "fr_FR", "tab right enter", -1, "enter", nullptr},
     {"the first key focuses the user's language", true, "fr_FR.UTF-8", "tab", 2, "enter",
      "setup_fra.exe"},
-    {"no button in it: the first", true, "pt_BR", "down", 0, "space", "setup_ger.exe"},
+    {"no button in it: the first; released, the key chooses", true, "pt_BR", "space", 0, "space",
+     "setup_ger.exe"},
     {"other keys move nothing", true, "it", "x tab x", 3, "", nullptr},
     {"forward wraps round, once a repeat", true, "fr", "tab+ tab+ tab", 0, "enter",
      "setup_ger.exe"},
@@ -306,6 +315,8 @@ const KeyRun kKeyRuns[] = {
     {"the pointer takes over, keys go on from it", true, "de", "tab move:2", 2, "down enter",
      "setup_ita.exe"},
     {"Enter only focuses what the pointer lit", true, "de", "move:3 enter", 3, "", nullptr},
+    {"the pointer gone, the first key starts over", true, "fr", "move:3 move:- tab", 2, "",
+     nullptr},
     {"a held Enter starts nothing", true, "fr", "enter+ enter+ enter+", 2, "", nullptr},
     {"Escape closes, starting nothing", true, "fr", "tab", 2, "esc enter", nullptr},
 };
