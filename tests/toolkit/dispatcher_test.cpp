@@ -241,6 +241,10 @@ TEST_F(DispatcherTest, ARadioGroupReachingOutsideTheListTouchesOnlyTheList) {
     SelectRadioButton(activeList, At(r).id);
     EXPECT_EQ(At(r).checked, 1);
     EXPECT_EQ(At(1).checked, 0);
+    At(1).checked = 1;
+    SelectRadioButton(activeList, 999);  // no such id: nothing changes
+    EXPECT_EQ(At(r).checked, 1);
+    EXPECT_EQ(At(1).checked, 1);
 }
 
 TEST_F(DispatcherTest, TheLastAddedOfOverlappingControlsIsHit) {
@@ -315,6 +319,18 @@ TEST_F(DispatcherTest, APressAreaRecordsWhereItWasPressed) {
     EXPECT_EQ(At(area).pressX, 104);
     EXPECT_EQ(At(area).pressY, 103);
     EXPECT_EQ(At(area).dragState, 0);
+
+    // A drag-and-drop area taken as a click by its callback, which may pump: when the pointer
+    // moved meanwhile, 2 and the new place.
+    int32_t drop = Add(ControlDragDropArea, 200, 100);
+    At(drop).onPointer.area = [](Control*, int32_t, int32_t, int32_t, int32_t) {
+        pointerX += 3;
+        return 1;
+    };
+    Script().Up().MoveTo(204, 103).Down();
+    e = Next(3);
+    EXPECT_EQ(e.detail, 2);
+    EXPECT_EQ(At(drop).pressX, 207);
 }
 
 TEST_F(DispatcherTest, AListWithoutItsSlotsServesNoControls) {
