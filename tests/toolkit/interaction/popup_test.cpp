@@ -167,6 +167,7 @@ TEST_F(PopupTest, AFramedPickerKeepsItsFrameInsideTheFrameBuffer) {
         int32_t x, y, selected, left, top;
     } cases[] = {{10, 10, 5, 4, 4},         // near the top-left corner
                  {300, 200, -1, 332, 200},  // no cell: one cell to the right
+                 {300, 502, 0, 300, 500},   // the cells fit, the frame alone would not
                  {790, 590, 0, 668, 500}};  // the far edges
     for (const Case& k : cases) {
         list_.count = 0;
