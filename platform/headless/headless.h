@@ -40,7 +40,8 @@ void HeadlessClickCaptionButton(WindowHandle window, int32_t hit);
 
 // Called when the thread would wait or polls an empty queue, so a test can feed input as the
 // program asks for it. A wait that still finds nothing jumps the clock to the next timer (and
-// fails without timers); a program that polls an empty queue forever is stopped.
+// fails without timers); a program that polls an empty queue forever, or waits 10,000 times in a
+// row with nothing brought, is stopped.
 void HeadlessSetIdleHook(std::function<void()> hook);
 
 uint32_t HeadlessScreenPixel(int32_t x, int32_t y);

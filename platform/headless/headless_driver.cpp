@@ -17,6 +17,7 @@ constexpr int32_t kFrame = 3;
 constexpr int32_t kCaption = 19;
 constexpr int32_t kScanCode = 0x1C;  // one scan code serves every simulated key
 constexpr int32_t kPollsBeforeHang = 1'000'000;
+constexpr int32_t kWaitsBeforeHang = 10'000;
 
 struct Screen {
     int32_t width = 1024;
@@ -29,6 +30,7 @@ uint64_t virtualClock = 0;
 std::function<void()> idleHook;
 int32_t emptyPolls = 0;
 int32_t waitsWithoutTaking = 0;  // process waits since a message was last found in the queue
+int32_t waitsWithoutInput = 0;   // waits in a row that the idle hook left empty
 std::vector<LoggedMessage> messageLog;
 
 }  // namespace
@@ -68,11 +70,20 @@ void DriverLookedAtQueue(bool found) {
     }
 }
 
-// The idle hook gets one chance per wait; when it brings nothing, time passes to `until`.
+// The idle hook gets one chance per wait; when it brings nothing, time passes to `until`. A
+// program that waits like that 10,000 times in a row (250 s of the 25 ms timer) waits for input
+// that no test will give: it is stopped, rather than ticking on until the test's time limit.
 bool DriverWait(uint64_t until) {
     emptyPolls = 0;
     if (idleHook) idleHook();
-    if (MessageWaiting()) return true;
+    if (MessageWaiting()) {
+        waitsWithoutInput = 0;
+        return true;
+    }
+    if (++waitsWithoutInput > kWaitsBeforeHang) {
+        std::fprintf(stderr, "headless: the program waits for input that never comes\n");
+        std::abort();
+    }
     if (until == UINT64_MAX) return false;  // nothing could ever arrive
     virtualClock = std::max(virtualClock, until);
     return true;
@@ -130,6 +141,7 @@ void HeadlessReset(int32_t screenWidth, int32_t screenHeight) {
     idleHook = nullptr;
     emptyPolls = 0;
     waitsWithoutTaking = 0;
+    waitsWithoutInput = 0;
     messageLog.clear();
     ResetPrograms();
 }

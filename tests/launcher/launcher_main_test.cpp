@@ -14,7 +14,9 @@
 #include "base/aligned_alloc.h"
 #include "display/display.h"
 #include "display/input_state.h"
+#include "display/window_proc.h"
 #include "launcher/launcher_main.h"
+#include "tests/render/render_fixture.h"
 #include "tests/support/input_script.h"
 #include "toolkit/toolkit_state.h"
 
@@ -60,8 +62,7 @@ protected:
         const std::vector<uint32_t> client = ClientOnScreen();
         for (int32_t y = 0; y < 93; ++y) {
             for (int32_t x = 0; x < 156; ++x) {
-                const uint8_t* rgb = picture + 3 * (y * 156 + x);
-                const uint32_t expected = uint32_t{rgb[0]} << 16 | uint32_t{rgb[1]} << 8 | rgb[2];
+                const uint32_t expected = PictureAt(picture, size_t(y) * 156 + size_t(x));
                 if ((client[size_t(top + y) * 800 + size_t(628 + x)] & 0x00FFFFFFu) != expected) {
                     return false;
                 }
@@ -261,7 +262,7 @@ TEST_F(LauncherMainTest, WithoutRoomForTheButtonsTheLauncherEndsQuietly) {
 
 // A wait that nothing can end any more (no timer, no input to come) ends the launcher.
 TEST_F(LauncherMainTest, AWaitThatCanNeverEndEndsTheLauncher) {
-    script_->Then([] { OsKillTimer(mainWindow, 1); }).AtEnd(nullptr);
+    script_->Then([] { OsKillTimer(mainWindow, kAnimationTimerId); }).AtEnd(nullptr);
     EXPECT_EQ(LauncherMain(SW_SHOWNORMAL), 0);
     EXPECT_TRUE(HeadlessProcessLog().empty());
 }

@@ -37,13 +37,3 @@ void HeadlessWindowTest::PumpPending() {
         ASSERT_EQ(PumpOneMessage(), PumpResult::Dispatched);
     }
 }
-
-OsPoint HeadlessWindowTest::ScreenOf(int32_t x, int32_t y) const {
-    OsPoint origin = HeadlessClientOrigin(mainWindow);
-    return OsPoint{origin.x + x, origin.y + y};
-}
-
-uint32_t HeadlessWindowTest::ScreenAt(int32_t x, int32_t y) const {
-    OsPoint p = ScreenOf(x, y);
-    return HeadlessScreenPixel(p.x, p.y);
-}

@@ -29,9 +29,6 @@ protected:
     void StartWindow(int32_t screenWidth, int32_t screenHeight);
     // Dispatches queued messages (paints included) until only timers could come.
     void PumpPending();
-    // Screen position of a client pixel.
-    OsPoint ScreenOf(int32_t x, int32_t y) const;
-    uint32_t ScreenAt(int32_t x, int32_t y) const;
 
     // A fresh script of user input in place of the last: each step runs when the program finds
     // the queue empty.

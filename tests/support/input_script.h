@@ -9,10 +9,13 @@
 
 #include "platform/headless/headless.h"
 
-// Moves the pointer now to client position (x, y) of the main window.
-void MovePointerTo(int32_t x, int32_t y);
+// The screen position of the main window's client pixel (x, y), and the screen's pixel there.
+OsPoint ScreenOf(int32_t x, int32_t y);
+uint32_t ScreenAt(int32_t x, int32_t y);
 // The main window's 800 x 600 client area as the screen shows it now, row by row.
 std::vector<uint32_t> ClientOnScreen();
+// Moves the pointer now to client position (x, y) of the main window.
+void MovePointerTo(int32_t x, int32_t y);
 
 class InputScript {
 public:
@@ -44,5 +47,4 @@ public:
 private:
     std::deque<std::function<void()>> steps_;
     std::function<void()> ending_;
-    int32_t idleWithoutInput_ = 0;
 };
